@@ -1,0 +1,3 @@
+#include "frmabout.h"
+void frmAbout::ShowModeless() {}
+frmAbout* frmAbout::instance() { return nullptr; }

@@ -1,0 +1,18 @@
+// How the program's windows come and go.
+#pragma once
+
+class QWidget;
+
+namespace windows {
+
+// Closes a window and destroys it once control is back in the event loop, so
+// that a handler of the window itself can go on to its end.
+void closeAndDestroy(QWidget* window);
+
+// Makes the program end when the last of its windows has been closed. Qt's own
+// rule would also end it during a hand-over, when one window closes before the
+// next is shown within the same handler; this one looks once that handler has
+// returned.
+void endWhenLastWindowCloses(QWidget* window);
+
+} // namespace windows

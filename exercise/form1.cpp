@@ -1,0 +1,502 @@
+// Form1: the window, its layout, its menus, its load and resize handlers, the
+// exercise options and the drawing of numbers. The board, the check and the
+// solution have files of their own beside this one.
+#include "form1.h"
+
+#include "about/frmabout.h"
+#include "app/windows.h"
+#include "numbers.h"
+#include "platform/platform.h"
+#include "platform/twips.h"
+#include "tips/frmtip.h"
+#include "platform/wrappingbutton.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+
+namespace {
+
+QPointer<Form1> g_window;
+
+const QColor kDarkRed(192, 0, 0);
+const QColor kPurple(192, 0, 192);
+const QColor kBlue(0, 0, 255);
+
+QFont arialBold(double points)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(points);
+    f.setBold(true);
+    return f;
+}
+
+void setTextColour(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    w->setPalette(p);
+}
+
+QLabel* boardLabel(QWidget* parent, int index, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(arialBold(9.75));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Box);
+    label->setLineWidth(1);
+    label->setAutoFillBackground(true);
+    twips::place(label, 120 + 1080 * index, 240, 1050, 340);
+    return label;
+}
+
+QFrame* boardFrame(QWidget* parent, double top)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::Box);
+    frame->setLineWidth(1);
+    twips::place(frame, 120, top, 8895, 735);
+    return frame;
+}
+
+} // namespace
+
+const QColor Form1::kLightYellow(255, 255, 192);
+const QColor Form1::kLightOrange(255, 192, 128);
+const QColor Form1::kPink(255, 128, 128);
+const QColor Form1::kLightGreen(192, 255, 192);
+
+Form1::State& Form1::state()
+{
+    static State s;
+    return s;
+}
+
+void Form1::resetRunState() { state() = State{}; }
+
+Form1* Form1::instance() { return g_window.data(); }
+
+Form1* Form1::Load()
+{
+    if (g_window)
+        return g_window;
+    auto* w = new Form1;
+    g_window = w;
+    w->Form_Load();
+    return g_window;
+}
+
+Form1* Form1::Show()
+{
+    Form1* w = Load();
+    if (!w)
+        return nullptr;
+    if (!w->shownOnce) {
+        w->shownOnce = true;
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = w->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            w->move(frame.topLeft());
+        }
+    }
+    w->show();
+    w->raise();
+    w->activateWindow();
+    return w;
+}
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Range en ordre montivant ou démontivant"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/form1.png")));
+    buildMenus();
+    buildControls();
+    setTabOrder();
+    windows::endWhenLastWindowCloses(this);
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildMenus()
+{
+    Fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    Fichier->setObjectName(QStringLiteral("Fichier"));
+    mnAstuces = Fichier->addAction(QStringLiteral("&Astuces"));
+    mnAstuces->setObjectName(QStringLiteral("mnAstuces"));
+    Quitter = Fichier->addAction(QStringLiteral("&Quitter"));
+    Quitter->setObjectName(QStringLiteral("Quitter"));
+    quoi = menuBar()->addMenu(QStringLiteral("&?"));
+    quoi->setObjectName(QStringLiteral("quoi"));
+    apropos = quoi->addAction(QStringLiteral("&A propos"));
+    apropos->setObjectName(QStringLiteral("apropos"));
+    connect(mnAstuces, &QAction::triggered, this, &Form1::mnAstuces_Click);
+    connect(Quitter, &QAction::triggered, this, &Form1::Quitter_Click);
+    connect(apropos, &QAction::triggered, this, &Form1::apropos_Click);
+}
+
+void Form1::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    // The client area is 9210 x 5130 twips below the menu bar.
+    resize(twips::toPixels(9210.0), twips::toPixels(5130.0) + menuBar()->sizeHint().height());
+
+    auto named = [](QWidget* w, const QString& name) {
+        w->setObjectName(name);
+        return w;
+    };
+
+    Frame6 = named(new QWidget(client), QStringLiteral("Frame6"));
+    twips::place(Frame6, 1440, 3720, 5535, 255);
+    Option4[1] = new QRadioButton(QStringLiteral("nombres décimaux"), Frame6);
+    named(Option4[1], QStringLiteral("Option4_1"));
+    twips::place(Option4[1], 2640, 0, 1815, 255);
+    Option4[0] = new QRadioButton(QStringLiteral("nombres entiers"), Frame6);
+    named(Option4[0], QStringLiteral("Option4_0"));
+    twips::place(Option4[0], 240, 0, 1815, 255);
+
+    Frame3 = new QGroupBox(QStringLiteral("Choisis !"), client);
+    named(Frame3, QStringLiteral("Frame3"));
+    twips::place(Frame3, 120, 3000, 3015, 615);
+    Option2 = new QRadioButton(QStringLiteral("Démontivant"), Frame3);
+    named(Option2, QStringLiteral("Option2"));
+    Option2->setFont(arialBold(9.75));
+    setTextColour(Option2, kPurple);
+    twips::place(Option2, 1440, 240, 1455, 255);
+    Option1 = new QRadioButton(QStringLiteral("Montivant"), Frame3);
+    named(Option1, QStringLiteral("Option1"));
+    Option1->setFont(arialBold(9.75));
+    setTextColour(Option1, kDarkRed);
+    twips::place(Option1, 120, 240, 1215, 255);
+
+    Generer = new WrappingButton(QStringLiteral("&Générer les nombres"), client);
+    named(Generer, QStringLiteral("Generer"));
+    twips::place(Generer, 7800, 2160, 1250, 855);
+    Arreter = new WrappingButton(QStringLiteral("&Quitter"), client);
+    named(Arreter, QStringLiteral("Arrêter"));
+    twips::place(Arreter, 7800, 4080, 1250, 855);
+    Verifier = new WrappingButton(QStringLiteral("&Vérifier"), client);
+    named(Verifier, QStringLiteral("Vérifier"));
+    twips::place(Verifier, 7830, 3120, 1250, 855);
+    cmdSort = new WrappingButton(QStringLiteral("Solution !"), client);
+    named(cmdSort, QStringLiteral("cmdSort"));
+    twips::place(cmdSort, 6360, 4095, 1250, 855);
+
+    Frame5 = new QGroupBox(QStringLiteral("Niveau :"), client);
+    named(Frame5, QStringLiteral("Frame5"));
+    twips::place(Frame5, 120, 2160, 7335, 615);
+    struct Level { int index; const char* caption; double left, width; };
+    static const Level levels[] = {
+        {4, "< 10 000 000", 5520, 1455}, {3, "< 100 000", 4080, 1335},
+        {2, "< 10 000", 2760, 1335},     {1, "< 1000", 1440, 1095},
+        {0, "< 100", 120, 735},
+    };
+    for (const Level& l : levels) {
+        auto* option = new QRadioButton(QString::fromUtf8(l.caption), Frame5);
+        named(option, QStringLiteral("Option3_%1").arg(l.index));
+        twips::place(option, l.left, 240, l.width, 195);
+        Option3[l.index] = option;
+    }
+
+    Frame4 = new QGroupBox(QStringLiteral("Score"), client);
+    named(Frame4, QStringLiteral("Frame4"));
+    twips::place(Frame4, 120, 3960, 6135, 975);
+    Image1 = new QLabel(Frame4);
+    named(Image1, QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/images/image1.png")));
+    twips::place(Image1, 240, 270, 480, 480);
+    Image1->hide();
+    Image2 = new QLabel(Frame4);
+    named(Image2, QStringLiteral("Image2"));
+    Image2->setPixmap(QPixmap(QStringLiteral(":/images/image2.png")));
+    twips::place(Image2, 5400, 270, 480, 480);
+    Image2->hide();
+    for (int i = 0; i < 2; ++i) {
+        Label3[i] = new QLabel(Frame4);
+        named(Label3[i], QStringLiteral("Label3_%1").arg(i));
+        Label3[i]->setFont(arialBold(14.25));
+        Label3[i]->setAlignment(Qt::AlignCenter);
+    }
+    twips::place(Label3[0], 1080, 270, 495, 480);
+    twips::place(Label3[1], 4560, 270, 495, 480);
+    Label4 = new QLabel(Frame4);
+    named(Label4, QStringLiteral("Label4"));
+    Label4->setFont(arialBold(18));
+    Label4->setAlignment(Qt::AlignCenter);
+    twips::place(Label4, 2340, 270, 1455, 480);
+
+    Frame2 = boardFrame(client, 1200);
+    named(Frame2, QStringLiteral("Frame2"));
+    for (int k = 7; k >= 0; --k) {
+        Label5[k] = boardLabel(Frame2, k, QString());
+        named(Label5[k], QStringLiteral("Label5_%1").arg(k));
+        setBackground(Label5[k], kLightGreen);
+    }
+    Frame1 = boardFrame(client, 240);
+    named(Frame1, QStringLiteral("Frame1"));
+    for (int i = 7; i >= 0; --i) {
+        Label1[i] = boardLabel(Frame1, i, QStringLiteral("?"));
+        named(Label1[i], QStringLiteral("Label1_%1").arg(i));
+        setTextColour(Label1[i], kBlue);
+        setBackground(Label1[i], kLightYellow);
+        Label1[i]->installEventFilter(this);
+    }
+
+    Label2 = new QLabel(QStringLiteral("Ex. : 698 > 455 > 362 > 19"), client);
+    named(Label2, QStringLiteral("Label2"));
+    Label2->setFont(arialBold(15.75));
+    Label2->setAlignment(Qt::AlignCenter);
+    setTextColour(Label2, kPurple);
+    setBackground(Label2, kLightYellow);
+    twips::place(Label2, 3360, 3120, 4095, 375);
+
+    // Start selections, made before the handlers are connected: the load
+    // handler sets the bounds itself.
+    Option4[0]->setChecked(true);
+    Option2->setChecked(true);
+    Option3[0]->setChecked(true);
+
+    // An option selected by a click or from code runs its handler; one that is
+    // deselected runs nothing.
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) { if (on) Option1_Click(); });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) Option2_Click(); });
+    for (int i = 0; i < 5; ++i)
+        connect(Option3[i], &QRadioButton::toggled, this,
+                [this, i](bool on) { if (on) Option3_Click(i); });
+    for (int i = 0; i < 2; ++i)
+        connect(Option4[i], &QRadioButton::toggled, this,
+                [this, i](bool on) { if (on) Option4_Click(i); });
+    connect(Generer, &QPushButton::clicked, this, &Form1::Generer_Click);
+    connect(Arreter, &QPushButton::clicked, this, &Form1::Arreter_Click);
+    connect(Verifier, &QPushButton::clicked, this, &Form1::Verifier_Click);
+    connect(cmdSort, &QPushButton::clicked, this, &Form1::cmdSort_Click);
+
+    // Escape presses the cancel button wherever the focus is.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (Arreter->isEnabled())
+            Arreter->click();
+    });
+}
+
+void Form1::setTabOrder()
+{
+    // Level options, cmdSort, Vérifier, Arrêter, Generer, order, kind.
+    const QList<QWidget*> chain = {Option3[0], Option3[1], Option3[2], Option3[3], Option3[4],
+                                   cmdSort,    Verifier,   Arreter,    Generer,    Option1,
+                                   Option2,    Option4[0], Option4[1]};
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+}
+
+QList<QWidget*> Form1::controlsInOrder() const
+{
+    QList<QWidget*> order = {Frame6, Option4[1], Option4[0], Frame3, Option2, Option1,
+                             Generer, Arreter, Verifier, cmdSort, Frame5};
+    for (int i = 4; i >= 0; --i)
+        order.append(Option3[i]);
+    order += {Frame4, Image1, Image2, Label3[0], Label3[1], Label4, Frame2};
+    for (int k = 7; k >= 0; --k)
+        order.append(Label5[k]);
+    order.append(Frame1);
+    for (int i = 7; i >= 0; --i)
+        order.append(Label1[i]);
+    order.append(Label2);
+    return order;
+}
+
+void Form1::setBackground(QWidget* control, const QColor& colour)
+{
+    QPalette p = control->palette();
+    p.setColor(QPalette::Window, colour);
+    control->setPalette(p);
+    control->setAutoFillBackground(true);
+}
+
+QColor Form1::background(const QWidget* control) const
+{
+    return control->palette().color(QPalette::Window);
+}
+
+// ---- Load, resize, quit and menus ----------------------------------------
+
+void Form1::Form_Load()
+{
+    if (platform::singleCopy().anotherCopyRunning()) {
+        platform::application().terminateSilently();
+        // Only reached when the platform lets the call return (tests): the
+        // window of this copy must not exist any more.
+        g_window = nullptr;
+        deleteLater();
+        return;
+    }
+    Option3_Click(0);
+    State& s = state();
+    s.OldWidth = float(twips::fromPixels(width()));
+    s.OldHeight = float(twips::fromPixels(height()));
+    s.score.Successes = 0;
+    cmdSort->setEnabled(false);
+}
+
+void Form1::Form_Resize()
+{
+    if (windowState() & Qt::WindowMinimized)
+        return;
+    State& s = state();
+    const float newWidth = float(twips::fromPixels(width()));
+    const float newHeight = float(twips::fromPixels(height()));
+    // A size of 0 would make a ratio of 0 now and a division by 0 later: the
+    // layout could never come back. Such a change is passed over.
+    if (!(s.OldWidth > 0 && s.OldHeight > 0 && newWidth > 0 && newHeight > 0))
+        return;
+    const float rx = newWidth / s.OldWidth;
+    const float ry = newHeight / s.OldHeight;
+    if (rx != 1.0f || ry != 1.0f) {
+        for (QWidget* control : controlsInOrder()) {
+            const QRectF g = twips::geometry(control);
+            twips::place(control, g.left() * rx, g.top() * ry, g.width() * rx, g.height() * ry);
+        }
+    }
+    s.OldWidth = newWidth;
+    s.OldHeight = newHeight;
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the focused button, or else the default button Vérifier.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget())) {
+            if (button->window() == this && button->isEnabled()) {
+                button->click();
+                return;
+            }
+        }
+        if (Verifier->isEnabled())
+            Verifier->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (boardEvent(watched, event))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::Arreter_Click() { platform::application().quit(); }
+
+void Form1::Quitter_Click() { platform::application().quit(); }
+
+void Form1::mnAstuces_Click() { frmTip::ShowModeless(); }
+
+void Form1::apropos_Click() { frmAbout::ShowModeless(); }
+
+// ---- Options and the drawing ----------------------------------------------
+
+void Form1::Option1_Click()
+{
+    setTextColour(Label2, kDarkRed);
+    setBackground(Label2, kLightYellow);
+    Label2->setText(QStringLiteral("Ex. : 19 < 362 < 455 < 698"));
+    if (Generer->isEnabled())
+        Generer->setFocus();
+}
+
+void Form1::Option2_Click()
+{
+    setTextColour(Label2, kPurple);
+    setBackground(Label2, kLightYellow);
+    Label2->setText(QStringLiteral("Ex. : 698 > 455 > 362 > 19"));
+    if (Generer->isEnabled())
+        Generer->setFocus();
+}
+
+void Form1::Option3_Click(int index)
+{
+    if (!Option3[index]->isChecked())
+        return;
+    const LevelBounds b = levelBounds(index);
+    state().RangeMin = b.RangeMin;
+    state().RangeMax = b.RangeMax;
+}
+
+void Form1::Option4_Click(int)
+{
+    if (Option4[1]->isChecked()) {
+        // Selecting level 0 deselects 2, 3 and 4 and runs its own handler.
+        if (Option3[0]->isChecked())
+            Option3_Click(0);
+        else
+            Option3[0]->setChecked(true);
+        for (int i = 2; i <= 4; ++i)
+            Option3[i]->setEnabled(false);
+    } else if (Option4[0]->isChecked()) {
+        for (int i = 2; i <= 4; ++i)
+            Option3[i]->setEnabled(true);
+    }
+}
+
+void Form1::Generer_Click()
+{
+    const State& s = state();
+    const LevelBounds bounds{s.RangeMin, s.RangeMax};
+    const QString separator = platform::environment().decimalSeparator();
+    platform::Random& random = platform::random();
+    const bool integers = Option4[0]->isChecked();
+    const bool decimals = !integers && Option4[1]->isChecked();
+    for (int i = 0; i < 8; ++i) {
+        random.reseedFromClock();
+        if (integers) {
+            Label1[i]->setText(formatInteger(drawInteger(bounds, random.next())));
+        } else if (decimals) {
+            const double r1 = random.next();
+            const double r2 = random.next();
+            Label1[i]->setText(formatDecimal(drawDecimal(bounds, r1, r2), separator));
+        }
+        setBackground(Label1[i], kLightYellow);
+    }
+
+    QStringList texts;
+    for (QLabel* tile : Label1)
+        texts.append(tile->text());
+    removeEqualNumbers(texts, separator);
+    for (int i = 0; i < 8; ++i)
+        Label1[i]->setText(texts[i]);
+
+    for (QLabel* slot : Label5)
+        slot->setText(QString());
+    Generer->setEnabled(false);
+    Verifier->setEnabled(true);
+    cmdSort->setEnabled(false);
+}

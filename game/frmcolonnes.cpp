@@ -1,0 +1,3 @@
+#include "frmcolonnes.h"
+frmColonnes* frmColonnes::Load() { return nullptr; }
+frmColonnes* frmColonnes::instance() { return nullptr; }

@@ -1,0 +1,169 @@
+// Fakes of the platform services: each records what it was asked and answers
+// what the test decides. A FakePlatform installs all of them at construction.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace fake {
+
+class Settings : public platform::SettingsMedium {
+public:
+    // Keyed by "app/section/key".
+    QMap<QString, QString> values;
+    QStringList writes; // "app/section/key=value", in order
+    bool refuseWrites = false;
+    static QString path(const QString& app, const QString& section, const QString& key)
+    {
+        return app + QLatin1Char('/') + section + QLatin1Char('/') + key;
+    }
+    std::optional<QString> read(const QString& app, const QString& section,
+                                const QString& key) override;
+    bool write(const QString& app, const QString& section, const QString& key,
+               const QString& value) override;
+};
+
+class SingleCopy : public platform::SingleCopy {
+public:
+    bool another = false;
+    int asked = 0;
+    bool anotherCopyRunning() override
+    {
+        ++asked;
+        return another;
+    }
+};
+
+class Sound : public platform::Sound {
+public:
+    QStringList played;
+    void play(const QString& path) override { played.append(path); }
+};
+
+// Each reading moves the counter on by `step` ms, so that busy waits end.
+class Clock : public platform::Clock {
+public:
+    qint64 now = 1000;
+    qint64 step = 1;
+    int reads = 0;
+    qint64 milliseconds() override
+    {
+        ++reads;
+        const qint64 t = now;
+        now += step;
+        return t;
+    }
+};
+
+// Gives the queued values first, then repeats `cycle` (or 0.5 when empty).
+class Random : public platform::Random {
+public:
+    std::deque<double> queued;
+    std::vector<double> cycle;
+    std::size_t cycleAt = 0;
+    int draws = 0;
+    int reseeds = 0;
+    double next() override;
+    void reseedFromClock() override { ++reseeds; }
+};
+
+class Environment : public platform::Environment {
+public:
+    QString folder = QStringLiteral("/opt/montivant");
+    QString baseName = QStringLiteral("montivant");
+    QString separator = QStringLiteral(",");
+    QString programFolder() override { return folder; }
+    QString executableBaseName() override { return baseName; }
+    QString decimalSeparator() override { return separator; }
+};
+
+class Shell : public platform::Shell {
+public:
+    QStringList opened;
+    QStringList started;
+    bool startSucceeds = true;
+    void open(const QString& target, QWidget*) override { opened.append(target); }
+    bool startProgram(const QString& path) override
+    {
+        started.append(path);
+        return startSucceeds;
+    }
+};
+
+class Dialogs : public platform::Dialogs {
+public:
+    struct Message {
+        QString text, title;
+        platform::MessageIcon icon;
+    };
+    struct Input {
+        QString prompt, title, defaultText;
+    };
+    QList<Message> messages;
+    QList<Input> inputs;
+    // Answers of the input box, in order; the empty text (a cancel) when none is left.
+    QStringList answers;
+    // Runs while a message box would be open (to look at the state then).
+    std::function<void(const Message&)> onMessage;
+    void message(QWidget*, const QString& text, const QString& title,
+                 platform::MessageIcon icon) override;
+    QString input(QWidget*, const QString& prompt, const QString& title,
+                  const QString& defaultText) override;
+};
+
+class Application : public platform::Application {
+public:
+    int quits = 0;
+    int terminations = 0;
+    void quit() override { ++quits; }
+    void terminateSilently() override { ++terminations; }
+};
+
+// A registry of keys (by root and path) holding typed byte values.
+class Registry : public platform::Registry {
+public:
+    struct Value {
+        std::uint32_t type;
+        std::vector<unsigned char> bytes;
+    };
+    // key path -> value name -> value, all under one root.
+    std::map<std::string, std::map<std::string, Value>> keys;
+    std::vector<std::string> opened;       // every key path asked for
+    std::vector<std::uint32_t> accessMasks; // the rights asked at each open
+    int closes = 0;
+    void setText(const std::string& key, const std::string& name, const std::string& text);
+    long openKey(platform::RegKey root, const std::string& subKey, std::uint32_t access,
+                 platform::RegKey* result) override;
+    long queryValue(platform::RegKey key, const std::string& valueName, std::uint32_t* type,
+                    unsigned char* data, std::uint32_t* size) override;
+    long closeKey(platform::RegKey key) override;
+
+private:
+    std::vector<std::string> m_handles; // handle n is m_handles[n - 1]
+};
+
+struct Platform {
+    Settings settings;
+    SingleCopy singleCopy;
+    Sound sound;
+    Clock clock;
+    Random random;
+    Environment environment;
+    Shell shell;
+    Dialogs dialogs;
+    Application application;
+    Registry registry;
+    Platform();
+};
+
+} // namespace fake

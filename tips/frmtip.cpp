@@ -1,0 +1,4 @@
+#include "frmtip.h"
+void frmTip::ShowModal() {}
+void frmTip::ShowModeless() {}
+frmTip* frmTip::instance() { return nullptr; }

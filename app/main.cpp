@@ -1,4 +1,5 @@
 #include "app/module1.h"
+#include "platform/fonts.h"
 #include "platform/platform.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // The program decides itself when its last window has gone (see windows.h).
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(fonts::dialogDefault());
     platform::installReal();
     Module1::Main();
     const int code = QApplication::exec();

@@ -6,6 +6,7 @@
 #include "about/frmabout.h"
 #include "app/windows.h"
 #include "numbers.h"
+#include "platform/fonts.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "tips/frmtip.h"
@@ -33,13 +34,15 @@ const QColor kDarkRed(192, 0, 0);
 const QColor kPurple(192, 0, 192);
 const QColor kBlue(0, 0, 255);
 
-QFont arialBold(double points)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
+QFont arialBold(double points) { return fonts::named(QStringLiteral("Arial"), points, true); }
+
+// Frames draw their caption on their top line, and their children are placed
+// from the frame's outer corner.
+const char kFrameStyle[] =
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+    " left: 6px; padding: 0 2px; }"
+    "QRadioButton { spacing: 3px; }";
 
 void setTextColour(QWidget* w, const QColor& colour)
 {
@@ -123,6 +126,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Range en ordre montivant ou démontivant"));
     setWindowIcon(QIcon(QStringLiteral(":/images/form1.png")));
+    setFont(fonts::dialogDefault());
     buildMenus();
     buildControls();
     setTabOrder();
@@ -153,6 +157,7 @@ void Form1::buildControls()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
+    client->setStyleSheet(QLatin1String(kFrameStyle));
     // The client area is 9210 x 5130 twips below the menu bar.
     resize(twips::toPixels(9210.0), twips::toPixels(5130.0) + menuBar()->sizeHint().height());
 

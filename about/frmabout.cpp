@@ -1,3 +1,337 @@
 #include "frmabout.h"
-void frmAbout::ShowModeless() {}
-frmAbout* frmAbout::instance() { return nullptr; }
+
+#include "app/windows.h"
+#include "clickablelabel.h"
+#include "maker.h"
+#include "platform/fonts.h"
+#include "platform/platform.h"
+#include "platform/twips.h"
+#include "version.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+#include <vector>
+
+namespace {
+
+QPointer<frmAbout> g_window;
+
+const QColor kBlue(0, 0, 255);
+const QColor kGrey(128, 128, 128);
+
+void setColours(QWidget* w, const QColor& text, const QColor* background = nullptr)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, text);
+    if (background) {
+        p.setColor(QPalette::Window, *background);
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(p);
+}
+
+QFrame* line(QWidget* parent, const QString& name, const QColor& colour)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setFrameShape(QFrame::NoFrame);
+    QPalette p = f->palette();
+    p.setColor(QPalette::Window, colour);
+    f->setPalette(p);
+    f->setAutoFillBackground(true);
+    return f;
+}
+
+// The pointer over the mail label: an arrow holding a letter.
+QCursor mailCursor()
+{
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::white);
+    // The arrow, its point on the hot spot.
+    QPainterPath arrow;
+    arrow.moveTo(0, 0);
+    arrow.lineTo(0, 15);
+    arrow.lineTo(4, 11);
+    arrow.lineTo(7, 17);
+    arrow.lineTo(9, 16);
+    arrow.lineTo(6, 10);
+    arrow.lineTo(11, 10);
+    arrow.closeSubpath();
+    p.drawPath(arrow);
+    // The letter, an envelope with its flap.
+    const QRect envelope(10, 14, 19, 13);
+    p.drawRect(envelope);
+    p.drawLine(envelope.topLeft(), QPoint(envelope.center().x(), envelope.center().y() + 1));
+    p.drawLine(envelope.topRight(), QPoint(envelope.center().x() + 1, envelope.center().y() + 1));
+    p.end();
+    return QCursor(pm, 0, 0);
+}
+
+} // namespace
+
+const QString frmAbout::kProgramTitle = QStringLiteral("Ordre montivant ou démontivant");
+const std::string frmAbout::kSysInfoKey1 = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string frmAbout::kSysInfoValue1 = "PATH";
+const std::string frmAbout::kSysInfoKey2 = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string frmAbout::kSysInfoValue2 = "MSINFO";
+const QString frmAbout::kSysInfoProgram = QStringLiteral("MSINFO32.EXE");
+const QString frmAbout::kNoSysInfoText =
+    QStringLiteral("Les informations système ne sont pas disponibles actuellement");
+
+frmAbout* frmAbout::instance() { return g_window.data(); }
+
+frmAbout* frmAbout::Load()
+{
+    if (g_window)
+        return g_window;
+    auto* w = new frmAbout;
+    g_window = w;
+    w->Form_Load();
+    return w;
+}
+
+void frmAbout::ShowModeless()
+{
+    const bool wasOpen = instance() != nullptr;
+    frmAbout* w = Load();
+    if (!wasOpen) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = w->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            w->move(frame.topLeft());
+        }
+    }
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+frmAbout::frmAbout() : QDialog(nullptr)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(twips::toPixels(6060.0), twips::toPixels(4305.0));
+
+    // Created in tab order.
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    twips::place(cmdOK, 4560, 3000, 1260, 345);
+
+    cmdSysInfo = new QPushButton(QStringLiteral("&Infos système..."), this);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdSysInfo->setAutoDefault(false);
+    twips::place(cmdSysInfo, 4560, 3480, 1245, 345);
+
+    lblDescription = new QLabel(
+        QStringLiteral("Tu dois ranger dans l'ordre que tu auras choisi les nombres qui te "
+                       "seront proposés par l'ordinateur. Au bout de 10 réussites, tu pourras "
+                       "jouer avec ...colonne !"),
+        this);
+    lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    lblDescription->setWordWrap(true);
+    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QColor menuColour = QApplication::palette("QMenu").color(QPalette::Window);
+    setColours(lblDescription, Qt::black, &menuColour);
+    twips::place(lblDescription, 210, 1080, 4365, 645);
+
+    Label3 = new QLabel(maker::kCredits, this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    twips::place(Label3, 210, 2160, 5535, 495);
+
+    lblTitle = new QLabel(this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setFont(fonts::named(QStringLiteral("Arial"), 15.75, true));
+    setColours(lblTitle, Qt::black);
+    twips::place(lblTitle, 210, 120, 4845, 480);
+
+    lblVersion = new QLabel(this);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion->setFont(fonts::named(QStringLiteral("Arial"), 9, true));
+    twips::place(lblVersion, 210, 720, 3885, 225);
+
+    QFont linkFont = fonts::named(QStringLiteral("MS Sans Serif"), 9.75, true);
+    lblUrl = new ClickableLabel(maker::kWeb, this);
+    lblUrl->setObjectName(QStringLiteral("lblUrl"));
+    linkFont.setUnderline(true);
+    lblUrl->setFont(linkFont);
+    setColours(lblUrl, kBlue);
+    lblUrl->setCursor(Qt::WhatsThisCursor); // an arrow with a question mark
+    twips::place(lblUrl, 240, 3600, 4095, 255);
+
+    lblMail = new ClickableLabel(maker::kMail, this);
+    lblMail->setObjectName(QStringLiteral("lblMail"));
+    linkFont.setUnderline(false);
+    lblMail->setFont(linkFont);
+    setColours(lblMail, kBlue);
+    lblMail->setToolTip(QStringLiteral("Contactez moi !"));
+    lblMail->setCursor(mailCursor());
+    twips::place(lblMail, 240, 3960, 2175, 255);
+
+    for (QLabel* label : {lblDescription, Label3, lblTitle, lblVersion,
+                          static_cast<QLabel*>(lblUrl), static_cast<QLabel*>(lblMail)})
+        label->setTextFormat(Qt::PlainText);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    twips::place(Image1, 5160, 120, 630, 1695);
+
+    // A plain rule under the description, and an etched one (grey over a
+    // white line two pixels high) between the credits and the buttons.
+    Line1[0] = line(this, QStringLiteral("Line1_0"), kGrey);
+    twips::place(Line1[0], 120, 2040, 5684 - 120, 15);
+    Line1[2] = line(this, QStringLiteral("Line1_2"), Qt::white);
+    twips::place(Line1[2], 120, 2760, 5669 - 120, 30);
+    Line1[1] = line(this, QStringLiteral("Line1_1"), kGrey);
+    twips::place(Line1[1], 120, 2760, 5684 - 120, 15);
+    Line1[1]->raise();
+
+    QWidget::setTabOrder(cmdOK, cmdSysInfo);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(lblMail, &ClickableLabel::clicked, this, &frmAbout::lblMail_Click);
+    connect(lblUrl, &ClickableLabel::clicked, this, &frmAbout::lblUrl_Click);
+
+    windows::endWhenLastWindowCloses(this);
+}
+
+frmAbout::~frmAbout()
+{
+    if (g_window == this)
+        g_window = nullptr;
+}
+
+void frmAbout::closeEvent(QCloseEvent* event)
+{
+    // A request from the menu from now on builds a new window.
+    if (g_window == this)
+        g_window = nullptr;
+    QDialog::closeEvent(event);
+}
+
+void frmAbout::Form_Load()
+{
+    setWindowTitle(QStringLiteral("À propos de ") + kProgramTitle);
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(kVersionMajor)
+                            .arg(kVersionMinor)
+                            .arg(kVersionRevision));
+    lblTitle->setText(kProgramTitle);
+}
+
+void frmAbout::cmdOK_Click() { close(); }
+
+void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+
+void frmAbout::lblMail_Click()
+{
+    if (lblMail->text().isEmpty())
+        return;
+    platform::shell().open(QStringLiteral("MailTo:") + lblMail->text(), this);
+}
+
+void frmAbout::lblUrl_Click()
+{
+    const QString text = lblUrl->text();
+    if (text.isEmpty())
+        return;
+    const QString scheme = QStringLiteral("http://");
+    platform::shell().open(text.startsWith(scheme, Qt::CaseSensitive) ? text : scheme + text,
+                           this);
+}
+
+QString frmAbout::toolInFolder(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    return folder + QLatin1Char('\\') + kSysInfoProgram;
+#else
+    return platform::joinPath(folder, kSysInfoProgram);
+#endif
+}
+
+void frmAbout::StartSysInfo()
+{
+    QString path;
+    bool found = GetKeyValue(platform::kHkeyLocalMachine, QString::fromStdString(kSysInfoKey1),
+                             QString::fromStdString(kSysInfoValue1), path);
+    if (!found) {
+        QString folder;
+        if (GetKeyValue(platform::kHkeyLocalMachine, QString::fromStdString(kSysInfoKey2),
+                        QString::fromStdString(kSysInfoValue2), folder)) {
+            const QString candidate = toolInFolder(folder);
+            if (QFileInfo(candidate).isFile()) {
+                path = candidate;
+                found = true;
+            }
+        }
+    }
+    if (found && platform::shell().startProgram(path))
+        return;
+    platform::dialogs().message(this, kNoSysInfoText, kProgramTitle, platform::MessageIcon::None);
+}
+
+bool frmAbout::GetKeyValue(platform::RegKey KeyRoot, const QString& KeyName,
+                           const QString& SubKeyRef, QString& KeyVal)
+{
+    platform::Registry& registry = platform::registry();
+    platform::RegKey key = 0;
+    // The registry's 8-bit calls take and give texts in the system's local
+    // 8-bit encoding.
+    const std::string keyName = KeyName.toLocal8Bit().toStdString();
+    const std::string valueName = SubKeyRef.toLocal8Bit().toStdString();
+    bool read = false;
+    if (registry.openKey(KeyRoot, keyName, kKeyAccess, &key) == platform::kErrorSuccess) {
+        std::vector<unsigned char> buffer(kValueBufferSize, 0);
+        std::uint32_t size = kValueBufferSize;
+        std::uint32_t type = 0;
+        if (registry.queryValue(key, valueName, &type, buffer.data(), &size)
+                == platform::kErrorSuccess
+            && size <= kValueBufferSize) {
+            // A text ends with a zero byte, which is not part of it; a value
+            // of no bytes has none to drop.
+            if (size > 0 && buffer[size - 1] == 0)
+                --size;
+            if (type == platform::kRegSz) {
+                KeyVal = QString::fromLocal8Bit(reinterpret_cast<const char*>(buffer.data()),
+                                                qsizetype(size));
+                read = true;
+            } else if (type == platform::kRegDword) {
+                // Little-endian; the buffer was zeroed, so a short value
+                // reads as its bytes followed by zeros.
+                const std::uint32_t n = std::uint32_t(buffer[0]) | std::uint32_t(buffer[1]) << 8
+                                        | std::uint32_t(buffer[2]) << 16
+                                        | std::uint32_t(buffer[3]) << 24;
+                KeyVal = QString::number(n);
+                read = true;
+            }
+            // Any other type (an expandable text, binary data) is not a value
+            // this window can use: it fails, so that the next location is tried.
+        }
+    }
+    if (key != 0)
+        registry.closeKey(key);
+    if (!read)
+        KeyVal.clear();
+    return read;
+}

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# single_copy.sh PROGRAM
+# Two copies started at the same moment, twenty times: exactly one of them shows
+# a window, the other ends at once with status 0 and prints nothing. Then the
+# copy that won is killed with SIGKILL, and its stale lock must not stop the
+# next start.
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+program=$1
+rel_setup
+rel_xvfb
+# Tips off, so that each copy's first window is the main window.
+mkdir -p "$XDG_CONFIG_HOME/montivant"
+printf '[Options]\nShow%%20Tips%%20at%%20Startup=0\n' >"$XDG_CONFIG_HOME/montivant/$(basename "$program").ini"
+
+survivor=
+for round in $(seq 20); do
+  "$program" >"$REL_TMP/a.out" 2>&1 & a=$!
+  "$program" >"$REL_TMP/b.out" 2>&1 & b=$!
+  REL_PIDS+=("$a" "$b")
+  # One of the two ends by itself; wait for that, at most 30 s.
+  ended=
+  for i in $(seq 600); do
+    if ! kill -0 "$a" 2>/dev/null; then ended=a; break; fi
+    if ! kill -0 "$b" 2>/dev/null; then ended=b; break; fi
+    sleep 0.05
+  done
+  [ -n "$ended" ] || rel_fail "round $round: both copies still run after 30 s"
+  if [ $ended = a ]; then loser=$a winner=$b out=$REL_TMP/a.out; else loser=$b winner=$a out=$REL_TMP/b.out; fi
+  status=0; wait "$loser" || status=$?
+  [ "$status" -eq 0 ] || rel_fail "round $round: the second copy ended with status $status"
+  [ ! -s "$out" ] || rel_fail "round $round: the second copy printed: $(head -c 500 "$out")"
+  rel_wait_window "$winner" 30
+  sleep 0.2
+  kill -0 "$loser" 2>/dev/null && rel_fail "round $round: the second copy is back"
+  [ -z "$(rel_windows "$loser")" ] || rel_fail "round $round: the second copy has a window"
+  n=$(rel_windows "$winner" | wc -l)
+  [ "$n" -eq 1 ] || rel_fail "round $round: the running copy shows $n windows"
+  if [ "$round" -lt 20 ]; then
+    kill "$winner"; wait "$winner" 2>/dev/null || true
+  else
+    survivor=$winner
+  fi
+done
+echo "20 rounds: one window each time, the second copy silent"
+
+# A copy killed with SIGKILL leaves its lock file behind.
+kill -9 "$survivor"; wait "$survivor" 2>/dev/null || true
+ls "$TMPDIR"/montivant-*.lock >/dev/null 2>&1 || rel_fail "no lock file left by the killed copy"
+"$program" >"$REL_TMP/c.out" 2>&1 & c=$!
+REL_PIDS+=("$c")
+rel_wait_window "$c" 30
+echo "a stale lock did not stop the next start"

@@ -139,6 +139,7 @@ private:
     // The drag of the board in progress: its source tile and outline.
     QPointer<QLabel> dragSource;
     QWidget* dragOutline = nullptr;
+    QPoint dragGrabOffset; // where the tile was taken, within the tile
     void moveDragOutline(const QPoint& globalPos);
     void endDrag(const QPoint& globalPos);
     // Mouse events of the tiles while a drag may start, run or end; true when

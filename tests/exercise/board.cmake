@@ -1,0 +1,4 @@
+# The answer board, the check and score, the sort engine, the solution and the
+# hand-over to the reward game.
+montivant_test(board_test ${CMAKE_CURRENT_LIST_DIR}/board_test.cpp)
+montivant_test(check_test ${CMAKE_CURRENT_LIST_DIR}/check_test.cpp)

@@ -1,3 +1,375 @@
+// frmColonnes: the window, its controls and menus, the opening, the speeds,
+// the new game, the tick and the end of a game.
 #include "frmcolonnes.h"
-frmColonnes* frmColonnes::Load() { return nullptr; }
-frmColonnes* frmColonnes::instance() { return nullptr; }
+
+#include "app/settings.h"
+#include "app/windows.h"
+#include "exercise/form1.h"
+#include "picturebox.h"
+#include "platform/platform.h"
+#include "platform/twips.h"
+#include "shape.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+
+using namespace colonnes;
+
+namespace {
+
+QPointer<frmColonnes> g_window;
+
+QFont makeFont(const char* family, double points, bool bold)
+{
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QColor toQColor(Couleur c)
+{
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QFont& f,
+              Qt::Alignment alignment, double l, double t, double w, double h)
+{
+    auto* lab = new QLabel(text, parent);
+    lab->setObjectName(name);
+    lab->setFont(f);
+    lab->setAlignment(alignment | Qt::AlignTop);
+    twips::place(lab, l, t, w, h);
+    return lab;
+}
+
+// lblScore and lblMeilleur are laid out for one digit: a longer number widens
+// the label to the left, its right edge staying where it was laid out.
+void setGrowingText(QLabel* lab, const QString& text)
+{
+    lab->setText(text);
+    const QRect laidOut = twips::toPixels(twips::geometry(lab));
+    const int needed = lab->fontMetrics().horizontalAdvance(text) + 2;
+    QRect g = laidOut;
+    if (needed > laidOut.width())
+        g.setLeft(laidOut.right() + 1 - needed);
+    lab->setGeometry(g);
+}
+
+} // namespace
+
+frmColonnes* frmColonnes::instance()
+{
+    // A window closed from its own handler lives on until the event loop
+    // destroys it; it no longer counts as open.
+    return g_window && !g_window->m_closed ? g_window.data() : nullptr;
+}
+
+frmColonnes* frmColonnes::Load()
+{
+    if (frmColonnes* open = instance())
+        return open;
+    auto* w = new frmColonnes;
+    g_window = w;
+    w->Form_Load();
+    return w;
+}
+
+frmColonnes::frmColonnes() : QMainWindow(nullptr), m_field(*this)
+{
+    setObjectName(QStringLiteral("frmColonnes"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Colonnes"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/colonnes.png")));
+    // A fixed single border, with a close box and no minimize or maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    buildMenus();
+    buildControls();
+
+    tmrCase = new QTimer(this);
+    tmrCase->setObjectName(QStringLiteral("tmrCase"));
+    // A precise timer keeps the fall regular at every speed.
+    tmrCase->setTimerType(Qt::PreciseTimer);
+    connect(tmrCase, &QTimer::timeout, this, &frmColonnes::tmrCase_Timer);
+
+    // Keys act on the game whichever control of the window has the focus.
+    qApp->installEventFilter(this);
+    windows::endWhenLastWindowCloses(this);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+frmColonnes::~frmColonnes()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+void frmColonnes::buildMenus()
+{
+    mnuJeu = menuBar()->addMenu(QStringLiteral("&Jeu"));
+    mnuJeu->setObjectName(QStringLiteral("mnuJeu"));
+    mnuNouveau = mnuJeu->addAction(QStringLiteral("&Nouveau"));
+    mnuNouveau->setObjectName(QStringLiteral("mnuNouveau"));
+    mnuNouveau->setShortcut(QKeySequence(Qt::Key_F2));
+    mnuSEP00 = mnuJeu->addSeparator();
+    mnuSEP00->setObjectName(QStringLiteral("mnuSEP00"));
+    mnuQuitter = mnuJeu->addAction(QStringLiteral("&Quitter"));
+    mnuQuitter->setObjectName(QStringLiteral("mnuQuitter"));
+    mnuQuitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    mnuVitesse = menuBar()->addMenu(QStringLiteral("&Vitesse"));
+    mnuVitesse->setObjectName(QStringLiteral("mnuVitesse"));
+    static const char* const captions[] = {nullptr, "&1 Très lent", "&2 Lent", "&3 Normal",
+                                           "&4 Rapide", "&5 Très rapide"};
+    for (int i = 1; i <= 5; ++i) {
+        mnuSpeed[i] = mnuVitesse->addAction(QString::fromUtf8(captions[i]));
+        mnuSpeed[i]->setObjectName(QStringLiteral("mnuSpeed_%1").arg(i));
+        mnuSpeed[i]->setCheckable(true);
+        connect(mnuSpeed[i], &QAction::triggered, this, [this, i] { mnuSpeed_Click(i); });
+    }
+    mnuSpeed[3]->setChecked(true);
+
+    connect(mnuNouveau, &QAction::triggered, this, &frmColonnes::mnuNouveau_Click);
+    connect(mnuQuitter, &QAction::triggered, this, &frmColonnes::mnuQuitter_Click);
+}
+
+void frmColonnes::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    // The client area is 3645 x 4620 twips below the menu bar.
+    setFixedSize(twips::toPixels(3645.0), twips::toPixels(4620.0) + menuBar()->sizeHint().height());
+
+    // The frame first, so that the counters and scores lie over it.
+    Shape2 = new Shape(Shape::Kind::RoundedOutline, QColor(), client);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    twips::place(Shape2, 1725, 2025, 1815, 2340);
+
+    picZone = new PictureBox(client);
+    picZone->setObjectName(QStringLiteral("picZone"));
+    twips::place(picZone, 150, 150, 1480, 4365);
+
+    lblVitesse = label(client, QStringLiteral("lblVitesse"), QStringLiteral("Vitesse : 3"),
+                       makeFont("Arial", 9, true), Qt::AlignHCenter, 1725, 150, 1785, 270);
+    lblVitesse->setFrameShape(QFrame::Box);
+    lblVitesse->setAlignment(Qt::AlignCenter);
+
+    struct Legend { double left, top; };
+    static const Legend legend[6] = {{1725, 750}, {1725, 1200}, {1725, 1650},
+                                     {2625, 750}, {2625, 1200}, {2625, 1650}};
+    for (int k = 0; k < 6; ++k) {
+        shpCarre[k] = new Shape(Shape::Kind::Filled, toQColor(kCouleurs[k + 1]), client);
+        shpCarre[k]->setObjectName(QStringLiteral("shpCarre_%1").arg(k));
+        twips::place(shpCarre[k], legend[k].left, legend[k].top, 240, 240);
+        lblStatCouleur[k] = label(client, QStringLiteral("lblStatCouleur_%1").arg(k),
+                                  QStringLiteral("0"), makeFont("MS Sans Serif", 8.25, true),
+                                  Qt::AlignRight, legend[k].left + 300, legend[k].top, 465, 240);
+    }
+
+    const QFont caption = makeFont("Arial", 9, true);
+    lbl[0] = label(client, QStringLiteral("lbl_0"), QStringLiteral("Carrés :"), caption,
+                   Qt::AlignLeft, 1800, 2175, 765, 240);
+    lblCarres = label(client, QStringLiteral("lblCarres"), QStringLiteral("0"),
+                      makeFont("Arial", 9.75, true), Qt::AlignRight, 2625, 2175, 765, 240);
+    lbl[1] = label(client, QStringLiteral("lbl_1"), QStringLiteral("Blocs :"), caption,
+                   Qt::AlignLeft, 1800, 2550, 690, 240);
+    lblBlocs = label(client, QStringLiteral("lblBlocs"), QStringLiteral("0"),
+                     makeFont("Arial", 9.75, true), Qt::AlignRight, 2625, 2550, 765, 240);
+
+    const QColor bar = palette().color(QPalette::Dark);
+    shpSeparation[1] = new Shape(Shape::Kind::Filled, bar, client);
+    shpSeparation[1]->setObjectName(QStringLiteral("shpSeparation_1"));
+    twips::place(shpSeparation[1], 1725, 2850, 1815, 45);
+
+    lbl[2] = label(client, QStringLiteral("lbl_2"), QStringLiteral("SCORE :"), caption,
+                   Qt::AlignLeft, 1800, 3000, 690, 240);
+    lblScore = label(client, QStringLiteral("lblScore"), QStringLiteral("0"),
+                     makeFont("Courier New", 9.75, false), Qt::AlignRight, 3270, 3000, 120, 240);
+
+    shpSeparation[0] = new Shape(Shape::Kind::Filled, bar, client);
+    shpSeparation[0]->setObjectName(QStringLiteral("shpSeparation_0"));
+    twips::place(shpSeparation[0], 1725, 3375, 1815, 45);
+
+    lbl[3] = label(client, QStringLiteral("lbl_3"), QStringLiteral("MEILLEUR SCORE :"), caption,
+                   Qt::AlignLeft, 1800, 3450, 1590, 225);
+    lblNom = label(client, QStringLiteral("lblNom"), QString(), makeFont("Arial", 9, false),
+                   Qt::AlignHCenter, 1800, 3750, 1620, 225);
+    lblMeilleur = label(client, QStringLiteral("lblMeilleur"), QStringLiteral("0"),
+                        makeFont("Courier New", 9.75, false), Qt::AlignRight, 3075, 4050, 120, 240);
+}
+
+// ---- Drawing, captions and the timer for the field -------------------------
+
+void frmColonnes::fillRect(const QRect& twipsRect, Couleur colour)
+{
+    picZone->fillTwips(twipsRect, toQColor(colour));
+}
+
+void frmColonnes::repaintNow() { picZone->repaint(); }
+
+void frmColonnes::setCaption(Caption which, int index, const QString& text)
+{
+    switch (which) {
+    case Caption::StatCouleur: lblStatCouleur[index]->setText(text); break;
+    case Caption::Blocs: lblBlocs->setText(text); break;
+    case Caption::Carres: lblCarres->setText(text); break;
+    case Caption::Score: setGrowingText(lblScore, text); break;
+    case Caption::Meilleur: setGrowingText(lblMeilleur, text); break;
+    case Caption::Nom: lblNom->setText(text); break;
+    }
+}
+
+bool frmColonnes::timerHasInterval() { return m_tmrCaseInterval > 0; }
+
+void frmColonnes::stopTimer() { tmrCase->stop(); }
+
+void frmColonnes::startTimer()
+{
+    // Without an interval the timer must not run: Qt's would fire continuously.
+    if (m_tmrCaseInterval > 0)
+        tmrCase->start(m_tmrCaseInterval);
+}
+
+// ---- Handlers ---------------------------------------------------------------
+
+void frmColonnes::Form_Load()
+{
+    platform::random().reseedFromClock();
+    VitesseChoisie = QStringLiteral("3");
+    Intervalle = 500;
+    m_field.NomMeilleur = settings::GetSetting(settings::kBestScore, settings::kName,
+                                               QStringLiteral("Anonyme"));
+    lblNom->setText(m_field.NomMeilleur);
+    // A stored score that is not a 32-bit whole number reads as the default 10.
+    m_field.MeilleurScore = settings::GetIntSetting(settings::kBestScore, settings::kScore, 10);
+    setGrowingText(lblMeilleur, QString::number(m_field.MeilleurScore));
+}
+
+void frmColonnes::mnuSpeed_Click(int Index)
+{
+    const int previous = VitesseChoisie.toInt();
+    if (previous >= 1 && previous <= 5)
+        mnuSpeed[previous]->setChecked(false);
+    VitesseChoisie = QString::number(Index);
+    Intervalle = 1100 - 200 * Index;
+    lblVitesse->setText(QStringLiteral("Vitesse : ") + QString::number(Index));
+    mnuSpeed[Index]->setChecked(true);
+}
+
+void frmColonnes::mnuNouveau_Click()
+{
+    mnuVitesse->menuAction()->setEnabled(false);
+    m_tmrCaseInterval = Intervalle;
+    tmrCase->setInterval(Intervalle);
+    m_field.NouvellePartie();
+    startTimer();
+}
+
+void frmColonnes::mnuQuitter_Click() { platform::application().quit(); }
+
+void frmColonnes::Form_KeyDown(int KeyCode, int /*Shift*/)
+{
+    m_field.KeyDown(KeyCode);
+}
+
+void frmColonnes::tmrCase_Timer()
+{
+    if (m_field.Perdu) {
+        endOfGame();
+        return;
+    }
+    m_field.Tombe();
+}
+
+void frmColonnes::endOfGame()
+{
+    // Stopped first: no tick may come while the name box is open.
+    tmrCase->stop();
+    mnuVitesse->menuAction()->setEnabled(true);
+    m_field.PeintBlanc();
+    if (m_field.ScoreCourant > m_field.MeilleurScore) {
+        m_field.MeilleurScore = m_field.ScoreCourant;
+        QString name = platform::dialogs()
+                           .input(this, QStringLiteral("Bravo! vous avez le meilleur score, votre nom : "),
+                                  QStringLiteral("HIGH SCORE"), m_field.NomMeilleur)
+                           .trimmed();
+        if (name.isEmpty())
+            name = QStringLiteral("Anonyme");
+        m_field.NomMeilleur = name;
+        lblNom->setText(name);
+        settings::SaveSetting(settings::kBestScore, settings::kName, name);
+        settings::SaveSetting(settings::kBestScore, settings::kScore,
+                              QString::number(m_field.ScoreCourant));
+    }
+    Form1::Show();
+    // Inside the timer's own handler: destroyed once the handler has returned.
+    windows::closeAndDestroy(this);
+}
+
+void frmColonnes::closeEvent(QCloseEvent* event)
+{
+    // The close box ends the game where it is: nothing is recorded.
+    tmrCase->stop();
+    m_closed = true;
+    event->accept();
+}
+
+int frmColonnes::virtualKeyCode(const QKeyEvent& event)
+{
+    const int key = event.key();
+    switch (key) {
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Space: return 32;
+    default: break;
+    }
+    // Qt's codes of letters and digits are their upper-case ASCII codes, as are
+    // the virtual-key codes.
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return key;
+    return 0;
+}
+
+bool frmColonnes::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && !m_closed) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        // A menu in keyboard navigation keeps its keys.
+        if (widget && widget->window() == this && !qobject_cast<QMenuBar*>(widget)
+            && !qobject_cast<QMenu*>(widget)) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const int code = virtualKeyCode(*key);
+            if (GameField::isGameKey(code)) {
+                int shift = 0;
+                if (key->modifiers() & Qt::ShiftModifier)
+                    shift |= 1;
+                if (key->modifiers() & Qt::ControlModifier)
+                    shift |= 2;
+                if (key->modifiers() & Qt::AltModifier)
+                    shift |= 4;
+                Form_KeyDown(code, shift);
+                // Used here, so that it does not come back through a parent.
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,3 @@
+# The column game: its rules without a window, a long random run, and the window.
+montivant_test(gamefield_test ${CMAKE_CURRENT_LIST_DIR}/gamefield_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/recordingview.h ${CMAKE_CURRENT_LIST_DIR}/wellhelpers.h)

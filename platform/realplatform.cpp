@@ -40,10 +40,9 @@ public:
                                 const QString& key) override
     {
         QSettings store(QSettings::IniFormat, QSettings::UserScope, kOrganisation, app);
-        if (store.status() != QSettings::NoError)
-            return std::nullopt;
         store.beginGroup(section);
-        if (!store.contains(key))
+        const bool present = store.contains(key);
+        if (store.status() != QSettings::NoError || !present)
             return std::nullopt;
         const QVariant value = store.value(key);
         if (store.status() != QSettings::NoError)
@@ -58,8 +57,11 @@ public:
                const QString& value) override
     {
         QSettings store(QSettings::IniFormat, QSettings::UserScope, kOrganisation, app);
+        // The file is parsed at the first access: a store that cannot be read is
+        // never overwritten, so a damaged file stays for the user to look at.
+        store.contains(QStringLiteral("-"));
         if (store.status() != QSettings::NoError)
-            return false; // never overwrite a store that could not be read
+            return false;
         store.beginGroup(section);
         store.setValue(key, value);
         store.endGroup();

@@ -1,0 +1,177 @@
+// The reading rule, the two number formats, the draws and the pass that
+// separates equal numbers.
+#include "exercise/numbers.h"
+#include "exercise/score.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+class NumbersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void captionValue_data();
+    void captionValue();
+    void formatInteger_data();
+    void formatInteger();
+    void formatDecimal_data();
+    void formatDecimal();
+    void removeEqual_data();
+    void removeEqual();
+    void drawEdges();
+    void drawRanges();
+};
+
+void NumbersTest::captionValue_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("grouped") << "1 234" << 1234.0;
+    QTest::newRow("comma stops") << "12,5" << 12.0;
+    QTest::newRow("negative decimal") << "-3.5" << -3.5;
+    QTest::newRow("plus sign") << "+7" << 7.0;
+    QTest::newRow("placeholder") << "?" << 0.0;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("tabs and line feeds") << "1\t2\n3" << 123.0;
+    QTest::newRow("second point stops") << "1.2.3" << 1.2;
+    QTest::newRow("blank after sign") << "- 5" << -5.0;
+    QTest::newRow("leading point") << ".5" << 0.5;
+    QTest::newRow("largest level") << "10 000 000" << 10000000.0;
+    QTest::newRow("two signs") << "--5" << 0.0;
+    QTest::newRow("trailing sign") << "5-" << 5.0;
+    QTest::newRow("letters first") << "abc12" << 0.0;
+    QTest::newRow("sign alone") << "-" << 0.0;
+    QTest::newRow("trailing point") << "12." << 12.0;
+    QTest::newRow("carriage return stops") << "1\r2" << 1.0;
+    QTest::newRow("grouped decimal with comma") << "1 000,25" << 1000.0;
+}
+
+void NumbersTest::captionValue()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(CaptionValue(text), value);
+}
+
+void NumbersTest::formatInteger_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("three digits") << 999.0 << "999";
+    QTest::newRow("thousand") << 1000.0 << "1 000";
+    QTest::newRow("seven digits") << 1234567.0 << "1 234 567";
+    QTest::newRow("largest") << 10000000.0 << "10 000 000";
+}
+
+void NumbersTest::formatInteger()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(::formatInteger(value), text);
+    QCOMPARE(CaptionValue(text), value);
+}
+
+void NumbersTest::formatDecimal_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("comma") << 12.5 << "," << "12,5";
+    QTest::newRow("grouped comma") << 1000.25 << "," << "1 000,25";
+    QTest::newRow("point") << 12.5 << "." << "12.5";
+    QTest::newRow("grouped point") << 1000.25 << "." << "1 000.25";
+    QTest::newRow("rounded to three") << 1.23456 << "." << "1.235";
+    QTest::newRow("fraction rounds to zero") << 3.0004 << "," << "3";
+    QTest::newRow("rounding carries") << 99.9996 << "," << "100";
+    QTest::newRow("trailing zeros dropped") << 100.1 << "," << "100,1";
+    QTest::newRow("largest decimal") << 1000.999 << "," << "1 000,999";
+}
+
+void NumbersTest::formatDecimal()
+{
+    QFETCH(double, value);
+    QFETCH(QString, separator);
+    QFETCH(QString, text);
+    QCOMPARE(::formatDecimal(value, separator), text);
+}
+
+void NumbersTest::removeEqual_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("two 57: the later one grows")
+        << QStringList{"1", "2", "57", "3", "4", "57", "5", "6"} << ","
+        << QStringList{"1", "2", "57", "3", "4", "58", "5", "6"};
+    QTest::newRow("grouping lost")
+        << QStringList{"1", "1 234", "2", "1 234", "3", "4", "5", "6"} << ","
+        << QStringList{"1", "1 234", "2", "1235", "3", "4", "5", "6"};
+    QTest::newRow("comma decimals compare by integer part")
+        << QStringList{"1", "12,345", "2", "12,9", "3", "4", "5", "6"} << ","
+        << QStringList{"1", "12,345", "2", "13", "3", "4", "5", "6"};
+    QTest::newRow("point decimals keep their fraction")
+        << QStringList{"1", "12.5", "2", "12.5", "3", "4", "5", "6"} << "."
+        << QStringList{"1", "12.5", "2", "13.5", "3", "4", "5", "6"};
+    QTest::newRow("point decimals that differ stay")
+        << QStringList{"1", "12.345", "2", "12.9", "3", "4", "5", "6"} << "."
+        << QStringList{"1", "12.345", "2", "12.9", "3", "4", "5", "6"};
+    QTest::newRow("6 5 5 becomes 6 5 6, left as it is")
+        << QStringList{"6", "5", "5", "10", "20", "30", "40", "50"} << ","
+        << QStringList{"6", "5", "6", "10", "20", "30", "40", "50"};
+    QTest::newRow("tile 0 never changes")
+        << QStringList{"5", "5", "5", "5", "5", "5", "5", "5"} << ","
+        << QStringList{"5", "6", "7", "8", "9", "10", "11", "12"};
+    QTest::newRow("an increase may leave the range")
+        << QStringList{"100", "1", "2", "100", "3", "4", "5", "6"} << ","
+        << QStringList{"100", "1", "2", "101", "3", "4", "5", "6"};
+}
+
+void NumbersTest::removeEqual()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, separator);
+    QFETCH(QStringList, after);
+    removeEqualNumbers(before, separator);
+    QCOMPARE(before, after);
+}
+
+void NumbersTest::drawEdges()
+{
+    const double justBelowOne = 1.0 - 1e-12;
+    for (int level = 0; level < 5; ++level) {
+        const LevelBounds b = levelBounds(level);
+        QCOMPARE(drawInteger(b, 0.0), b.RangeMin);
+        QCOMPARE(drawInteger(b, justBelowOne), b.RangeMax);
+        QCOMPARE(drawDecimal(b, 0.0, 0.0), b.RangeMin);
+        QVERIFY(drawDecimal(b, justBelowOne, 0.999999) < b.RangeMax + 1);
+    }
+    QCOMPARE(levelBounds(4).RangeMin, 1000000.0);
+    QCOMPARE(levelBounds(4).RangeMax, 10000000.0);
+    QCOMPARE(::formatInteger(drawInteger(levelBounds(4), justBelowOne)), QString("10 000 000"));
+}
+
+void NumbersTest::drawRanges()
+{
+    QRandomGenerator generator(20261207);
+    for (int level = 0; level < 5; ++level) {
+        const LevelBounds b = levelBounds(level);
+        double lowest = 1e300, highest = -1e300;
+        for (int n = 0; n < 200000; ++n) {
+            const double v = drawInteger(b, generator.generateDouble());
+            QCOMPARE(v, std::floor(v));
+            lowest = std::min(lowest, v);
+            highest = std::max(highest, v);
+            const double d = drawDecimal(b, generator.generateDouble(), generator.generateDouble());
+            QVERIFY(d >= b.RangeMin && d < b.RangeMax + 1);
+        }
+        QVERIFY(lowest >= b.RangeMin);
+        QVERIFY(highest <= b.RangeMax);
+        if (level <= 1) { // small ranges: both ends come out over a long run
+            QCOMPARE(lowest, b.RangeMin);
+            QCOMPARE(highest, b.RangeMax);
+        }
+    }
+}
+
+QTEST_APPLESS_MAIN(NumbersTest)
+#include "numbers_test.moc"

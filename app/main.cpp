@@ -9,6 +9,21 @@
 
 #include <cstdio>
 
+namespace {
+QtMessageHandler g_qtHandler = nullptr;
+
+// Qt warns on every start of a session without a runtime folder (a root shell,
+// a service); the warning tells the user nothing and would make a second copy
+// print something although it ends silently.
+void dropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext& context,
+                              const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    g_qtHandler(type, context, message);
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
     // Without a display Qt would abort with a long message: say it in one line.
@@ -19,6 +34,7 @@ int main(int argc, char** argv)
                              "start it from a graphical session.\n");
         return 1;
     }
+    g_qtHandler = qInstallMessageHandler(dropRuntimeFolderWarning);
     QApplication app(argc, argv);
     // The program decides itself when its last window has gone (see windows.h).
     QApplication::setQuitOnLastWindowClosed(false);

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -238,6 +239,14 @@ void frmAbout::Form_Load()
                             .arg(kVersionMinor)
                             .arg(kVersionRevision));
     lblTitle->setText(kProgramTitle);
+    // A title wider than its label in the font at hand takes the free room up
+    // to the logo rather than lose its last letters.
+    const QRectF g = twips::geometry(lblTitle);
+    const double needed =
+        twips::fromPixels(lblTitle->fontMetrics().horizontalAdvance(kProgramTitle) + 1);
+    const double room = twips::geometry(Image1).left() - g.left();
+    if (needed > g.width())
+        twips::place(lblTitle, g.left(), g.top(), std::min(needed, room), g.height());
 }
 
 void frmAbout::cmdOK_Click() { close(); }

@@ -9,7 +9,7 @@ namespace maker {
 
 inline const QString kCredits =
     QStringLiteral("Programme, dessins, sons et astuces réalisés par l'équipe montivant.");
-inline const QString kMail = QStringLiteral("montivant@example.org");
+inline const QString kMail = QStringLiteral("equipe@example.org");
 // The web label opens "http://" followed by its text unless the text already
 // begins with "http://"; an "https://" address would become
 // "http://https://...", so keep a bare host or an "http://" address here.

@@ -47,6 +47,8 @@ private slots:
     void location2WithTool();
     void location1OfAnotherTypeFallsBackOnLocation2();
     void realMessageBoxFromTheButton();
+    void controls_data();
+    void controls();
 
 private:
     frmAbout* open();
@@ -294,6 +296,42 @@ void AboutWindowTest::realMessageBoxFromTheButton()
     platform::Services fakeDialogs;
     fakeDialogs.dialogs = &m_fake->dialogs;
     platform::install(fakeDialogs);
+}
+
+void AboutWindowTest::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("twipRect");
+    QTest::newRow("cmdOK") << "cmdOK" << "OK" << QRect(4560, 3000, 1260, 345);
+    QTest::newRow("cmdSysInfo") << "cmdSysInfo" << "&Infos système..." << QRect(4560, 3480, 1245, 345);
+    QTest::newRow("lblDescription")
+        << "lblDescription"
+        << "Tu dois ranger dans l'ordre que tu auras choisi les nombres qui te seront proposés par "
+           "l'ordinateur. Au bout de 10 réussites, tu pourras jouer avec ...colonne !"
+        << QRect(210, 1080, 4365, 645);
+    QTest::newRow("lblVersion") << "lblVersion" << "Version 5.0.0" << QRect(210, 720, 3885, 225);
+    QTest::newRow("lblUrl") << "lblUrl" << maker::kWeb << QRect(240, 3600, 4095, 255);
+    QTest::newRow("lblMail") << "lblMail" << maker::kMail << QRect(240, 3960, 2175, 255);
+    QTest::newRow("Image1") << "Image1" << "" << QRect(5160, 120, 630, 1695);
+}
+
+void AboutWindowTest::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QRect, twipRect);
+    frmAbout* w = open();
+    QCOMPARE(w->size(), QSize(404, 287));
+    auto* control = w->findChild<QWidget*>(name);
+    QVERIFY(control);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        QCOMPARE(label->text(), text);
+    else
+        QCOMPARE(control->property("text").toString(), text);
+    QCOMPARE(control->geometry(),
+             QRect(twipRect.x() / 15, twipRect.y() / 15, qRound(twipRect.width() / 15.0),
+                   qRound(twipRect.height() / 15.0)));
 }
 
 QTEST_MAIN(AboutWindowTest)

@@ -58,6 +58,8 @@ private slots:
     void modalShowWaitsForTheClose_data();
     void modalShowWaitsForTheClose();
     void escapeClosesTheWindow();
+    void controls_data();
+    void controls();
 
 private:
     void writeTips(const QByteArray& bytes);
@@ -314,6 +316,46 @@ void TipWindowTest::escapeClosesTheWindow()
     QVERIFY(!w->isVisible());
     destroyLater();
     QVERIFY(!w);
+}
+
+void TipWindowTest::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("twipRect");
+    QTest::newRow("cmdOK") << "cmdOK" << "OK" << QRect(4080, 120, 1335, 375);
+    QTest::newRow("Picture1") << "Picture1" << "" << QRect(120, 120, 3735, 2715);
+    QTest::newRow("cmdNextTip") << "cmdNextTip" << "Astuce &suivante" << QRect(4080, 600, 1335, 375);
+    QTest::newRow("chk") << "chkLoadTipsAtStartup" << "&Afficher les astuces au démarrage"
+                         << QRect(120, 2940, 2895, 315);
+    QTest::newRow("lblTipText") << "lblTipText" << "" << QRect(180, 840, 3255, 1635);
+    QTest::newRow("Label1") << "Label1" << "Savez-vous..." << QRect(540, 180, 2655, 255);
+}
+
+// The window's controls, their texts and their places, inside Picture1 for
+// the two labels.
+void TipWindowTest::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QRect, twipRect);
+    writeTips("");
+    frmTip::ShowModeless();
+    frmTip* w = frmTip::instance();
+    QCOMPARE(w->windowTitle(), QStringLiteral("Astuce du jour"));
+    QCOMPARE(w->size(), QSize(393, 219));
+    QVERIFY(!(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    auto* control = w->findChild<QWidget*>(name);
+    QVERIFY(control);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        QCOMPARE(label->text(), text);
+    else
+        QCOMPARE(control->property("text").toString(), text);
+    const bool inPicture = name == QLatin1String("lblTipText") || name == QLatin1String("Label1");
+    QCOMPARE(control->parentWidget(), inPicture ? static_cast<QWidget*>(w->Picture1) : w);
+    QCOMPARE(control->geometry(),
+             QRect(twipRect.x() / 15, twipRect.y() / 15, qRound(twipRect.width() / 15.0),
+                   qRound(twipRect.height() / 15.0)));
 }
 
 QTEST_MAIN(TipWindowTest)

@@ -2,3 +2,6 @@
 # hand-over to the reward game.
 montivant_test(board_test ${CMAKE_CURRENT_LIST_DIR}/board_test.cpp)
 montivant_test(check_test ${CMAKE_CURRENT_LIST_DIR}/check_test.cpp)
+montivant_test(sort_test ${CMAKE_CURRENT_LIST_DIR}/sort_test.cpp)
+montivant_test(solution_test ${CMAKE_CURRENT_LIST_DIR}/solution_test.cpp)
+montivant_test(handover_test ${CMAKE_CURRENT_LIST_DIR}/handover_test.cpp)

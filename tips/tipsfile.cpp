@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace tips {
 namespace {
@@ -18,12 +17,12 @@ constexpr char16_t kCp1252High[32] = {
 
 QString fromWindows1252(const QByteArray& bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         // Every other byte has the code point of the same number.
-        text.append(QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b)));
+        *out++ = QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b));
     }
     return text;
 }
@@ -35,11 +34,9 @@ QString decodeTipsText(const QByteArray& bytes)
     static const QByteArray bom("\xEF\xBB\xBF", 3);
     if (bytes.startsWith(bom))
         return QString::fromUtf8(bytes.constData() + bom.size(), bytes.size() - bom.size());
-    // Stateless: a sequence cut off at the end of the file is an error too.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
+    // A sequence cut off at the end of the file is not valid either.
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
     return fromWindows1252(bytes);
 }
 

@@ -64,6 +64,16 @@ void setGrowingText(QLabel* lab, const QString& text)
     lab->setGeometry(g);
 }
 
+// A fixed caption whose text is wider than its place (the desktop's font may be
+// wider than the one it was laid out for) widens to the right, up to `limit`
+// pixels, so that it is not cut.
+void fitCaption(QLabel* lab, int limit)
+{
+    const int needed = lab->fontMetrics().horizontalAdvance(lab->text()) + 2;
+    if (needed > lab->width())
+        lab->resize(qMin(needed, limit - lab->x()), lab->height());
+}
+
 } // namespace
 
 frmColonnes* frmColonnes::instance()
@@ -212,6 +222,13 @@ void frmColonnes::buildControls()
                    Qt::AlignHCenter, 1800, 3750, 1620, 225);
     lblMeilleur = label(client, QStringLiteral("lblMeilleur"), QStringLiteral("0"),
                         makeFont("Courier New", 9.75, false), Qt::AlignRight, 3075, 4050, 120, 240);
+
+    // The captions stay inside the frame; "SCORE :" also clear of its score.
+    const int frameInside = twips::toPixels(1725.0 + 1815.0) - 2;
+    fitCaption(lbl[0], twips::toPixels(2625.0));
+    fitCaption(lbl[1], twips::toPixels(2625.0));
+    fitCaption(lbl[2], twips::toPixels(3270.0));
+    fitCaption(lbl[3], frameInside);
 }
 
 // ---- Drawing, captions and the timer for the field -------------------------

@@ -138,7 +138,6 @@ frmAbout::frmAbout() : QDialog(nullptr)
 
     cmdSysInfo = new QPushButton(QStringLiteral("&Infos système..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setAutoDefault(false);
     twips::place(cmdSysInfo, 4560, 3480, 1245, 345);
 
     lblDescription = new QLabel(

@@ -131,7 +131,6 @@ frmTip::frmTip() : QDialog(nullptr)
 
     cmdNextTip = new QPushButton(QStringLiteral("Astuce &suivante"), this);
     cmdNextTip->setObjectName(QStringLiteral("cmdNextTip"));
-    cmdNextTip->setAutoDefault(false);
     twips::place(cmdNextTip, 4080, 600, 1335, 375);
 
     chkLoadTipsAtStartup =

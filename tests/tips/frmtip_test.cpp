@@ -58,6 +58,7 @@ private slots:
     void modalShowWaitsForTheClose_data();
     void modalShowWaitsForTheClose();
     void escapeClosesTheWindow();
+    void enterPressesTheFocusedButtonElseOK();
     void controls_data();
     void controls();
 
@@ -316,6 +317,19 @@ void TipWindowTest::escapeClosesTheWindow()
     QVERIFY(!w->isVisible());
     destroyLater();
     QVERIFY(!w);
+}
+
+void TipWindowTest::enterPressesTheFocusedButtonElseOK()
+{
+    writeTips("a\r\nb");
+    frmTip::ShowModeless();
+    QPointer<frmTip> w = frmTip::instance();
+    QTest::keyClick(w->cmdNextTip, Qt::Key_Return);
+    QCOMPARE(shown(), QStringLiteral("b"));
+    QVERIFY(w->isVisible());
+    QTest::keyClick(w->chkLoadTipsAtStartup, Qt::Key_Return);
+    QVERIFY(!w->isVisible());
+    QVERIFY(w->chkLoadTipsAtStartup->isChecked());
 }
 
 void TipWindowTest::controls_data()

@@ -112,7 +112,8 @@ void SettingsTest::realMediumGarbageFile()
     QDir().mkpath(home.path() + "/montivant");
     QFile file(home.path() + "/montivant/montivant.ini");
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("\x01\xff[Options\n=\n\x00\x00garbage]]]\nShow%20Tips", 40);
+    static const char garbage[] = "\x01\xff[Options\n=\n\x00\x00garbage]]]\nShow%20Tips";
+    file.write(garbage, sizeof garbage - 1);
     file.close();
     platform::installReal();
     // Defaults come back, and the damaged file is left as it was for the user
@@ -120,7 +121,7 @@ void SettingsTest::realMediumGarbageFile()
     QVERIFY(!platform::settings().read("montivant", "Options", "Show Tips at Startup"));
     QVERIFY(!platform::settings().write("montivant", "Options", "Show Tips at Startup", "1"));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.size(), qint64(40));
+    QCOMPARE(file.size(), qint64(sizeof garbage - 1));
 }
 
 void SettingsTest::realMediumUnwritableFolder()

@@ -19,7 +19,7 @@ done
 chmod -R a+rX "$app"
 # The sanitizers' suppression file, where that user can read it.
 if [[ ${LSAN_OPTIONS:-} == *suppressions=* ]]; then
-  supp=$(sed -E 's/.*suppressions=([^:]*).*/\1/' <<<"$LSAN_OPTIONS")
+  supp=$(sed -E 's/(^|.*:)suppressions=([^:]*).*/\2/' <<<"$LSAN_OPTIONS")
   cp "$supp" "$REL_TMP/lsan.supp" && chmod a+r "$REL_TMP/lsan.supp"
   export LSAN_OPTIONS=${LSAN_OPTIONS/$supp/$REL_TMP/lsan.supp}
 fi

@@ -140,6 +140,7 @@ void FrmColonnesTest::opening()
     QCOMPARE(frmColonnes::Load(), w);
     QCOMPARE(fake->random.reseeds, 1);
     QCOMPARE(w->windowTitle(), QStringLiteral("Colonnes"));
+    QVERIFY(!w->windowIcon().isNull());
     QCOMPARE(w->lblNom->text(), shownName);
     QCOMPARE(w->lblMeilleur->text(), QString::number(best));
     QCOMPARE(w->field().MeilleurScore, best);

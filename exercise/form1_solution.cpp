@@ -14,6 +14,10 @@ void Form1::cmdSort_Click()
     cmdSort->setEnabled(false);
     Verifier->setEnabled(false);
     Generer->setEnabled(true);
+    // Disabling the focused button and then Vérifier hands the focus down the
+    // tab order to Quitter, where the next Enter would end the program. The
+    // focus goes to the one button the child needs next, as after a success.
+    Generer->setFocus();
     for (QLabel* tile : Label1)
         setBackground(tile, kPink);
 

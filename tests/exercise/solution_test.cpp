@@ -177,8 +177,14 @@ void SolutionTest::realClickAfterACheck()
     QTest::mouseClick(w->cmdSort, Qt::LeftButton);
     QCOMPARE(tiles(), (QStringList{"11", "21", "31", "41", "51", "61", "71", "81"}));
     QCOMPARE(fake->sound.played, QStringList{"/opt/montivant/perdu.wav"});
-    // A new drawing restores the row's colours and clears the slots.
-    QTest::mouseClick(w->Generer, Qt::LeftButton);
+    // The focus is not left on Quitter: Enter now draws new numbers, which
+    // restores the row's colours, and does not end the program.
+    QVERIFY(w->Generer->hasFocus());
+    for (int i = 0; i < 8; ++i)
+        fake->random.queued.push_back((10.5 + 10 * i) / 100.0);
+    QTest::keyClick(w, Qt::Key_Return);
+    QCOMPARE(fake->application.quits, 0);
+    QCOMPARE(w->Label1[0]->text(), QString("11"));
     for (QLabel* tile : w->Label1)
         QCOMPARE(w->background(tile), Form1::kLightYellow);
 }

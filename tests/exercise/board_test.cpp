@@ -76,6 +76,7 @@ private slots:
     void outlineFollowsThePointer();
     void quickSecondPressStartsADrag();
     void dropAfterSolutionTurnsOrangeAgain();
+    void nothingFromOutsideCanDrop();
 
 private:
     void generate();
@@ -304,6 +305,15 @@ void BoardTest::dropAfterSolutionTurnsOrangeAgain()
     QCOMPARE(w->Label5[3]->text(), QString("88"));
     QCOMPARE(w->background(w->Label1[0]), Form1::kLightOrange);
     QCOMPARE(w->background(w->Label1[1]), Form1::kPink);
+}
+
+void BoardTest::nothingFromOutsideCanDrop()
+{
+    // Text dragged from another program must never reach a slot: neither the
+    // window nor anything in it takes the toolkit's drops.
+    QVERIFY(!w->acceptDrops());
+    for (QWidget* child : w->findChildren<QWidget*>())
+        QVERIFY2(!child->acceptDrops(), qPrintable(child->objectName()));
 }
 
 QTEST_MAIN(BoardTest)

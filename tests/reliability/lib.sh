@@ -38,7 +38,9 @@ rel_xvfb() {
   local n
   for n in $(seq 74 120); do
     [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: the server would otherwise reset when its last client goes,
+    # and a program starting during the reset could not connect.
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     REL_XVFB_PID=$!
     local i
     for i in $(seq 100); do
@@ -60,14 +62,19 @@ rel_xvfb() {
 rel_windows() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
 
 # Waits until process $1 shows a window (at most $2 seconds, 30 by default);
-# fails when the process ends first or nothing shows.
+# fails when the process ends first or nothing shows, with what it printed
+# (file $3) if given.
 rel_wait_window() {
-  local pid=$1 limit=$(( ${2:-30} * 20 )) i
+  local pid=$1 limit=$(( ${2:-30} * 20 )) log=${3:-} i
   for i in $(seq "$limit"); do
     [ -n "$(rel_windows "$pid")" ] && return 0
-    kill -0 "$pid" 2>/dev/null || rel_fail "process $pid ended before showing a window"
+    if ! kill -0 "$pid" 2>/dev/null; then
+      [ -n "$log" ] && sed 's/^/  | /' "$log" >&2
+      rel_fail "process $pid ended before showing a window"
+    fi
     sleep 0.05
   done
+  [ -n "$log" ] && sed 's/^/  | /' "$log" >&2
   rel_fail "process $pid showed no window"
 }
 

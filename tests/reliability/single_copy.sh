@@ -30,7 +30,8 @@ for round in $(seq 20); do
   status=0; wait "$loser" || status=$?
   [ "$status" -eq 0 ] || rel_fail "round $round: the second copy ended with status $status"
   [ ! -s "$out" ] || rel_fail "round $round: the second copy printed: $(head -c 500 "$out")"
-  rel_wait_window "$winner" 30
+  if [ $ended = a ]; then wlog=$REL_TMP/b.out; else wlog=$REL_TMP/a.out; fi
+  rel_wait_window "$winner" 30 "$wlog"
   sleep 0.2
   kill -0 "$loser" 2>/dev/null && rel_fail "round $round: the second copy is back"
   [ -z "$(rel_windows "$loser")" ] || rel_fail "round $round: the second copy has a window"
@@ -49,5 +50,5 @@ kill -9 "$survivor"; wait "$survivor" 2>/dev/null || true
 ls "$TMPDIR"/montivant-*.lock >/dev/null 2>&1 || rel_fail "no lock file left by the killed copy"
 "$program" >"$REL_TMP/c.out" 2>&1 & c=$!
 REL_PIDS+=("$c")
-rel_wait_window "$c" 30
+rel_wait_window "$c" 30 "$REL_TMP/c.out"
 echo "a stale lock did not stop the next start"

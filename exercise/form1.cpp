@@ -53,9 +53,33 @@ void setTextColour(QWidget* w, const QColor& colour)
     w->setPalette(p);
 }
 
-QLabel* boardLabel(QWidget* parent, int index, const QString& text)
+// A control of the window, named as the program names it and placed in twips.
+template <typename Control>
+Control* make(QWidget* parent, const QString& name, const QRectF& where, const char* text = nullptr)
+{
+    auto* control = new Control(parent);
+    control->setObjectName(name);
+    if constexpr (requires { control->setText(QString()); }) {
+        if (text)
+            control->setText(QString::fromUtf8(text));
+    } else if constexpr (requires { control->setTitle(QString()); }) {
+        if (text)
+            control->setTitle(QString::fromUtf8(text));
+    }
+    twips::place(control, where);
+    return control;
+}
+
+template <typename Control>
+Control* make(QWidget* parent, const char* name, const QRectF& where, const char* text = nullptr)
+{
+    return make<Control>(parent, QString::fromUtf8(name), where, text);
+}
+
+QLabel* boardLabel(QWidget* parent, const QString& name, int index, const QString& text)
 {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
     label->setFont(arialBold(9.75));
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Box);
@@ -65,9 +89,10 @@ QLabel* boardLabel(QWidget* parent, int index, const QString& text)
     return label;
 }
 
-QFrame* boardFrame(QWidget* parent, double top)
+QFrame* boardFrame(QWidget* parent, const char* name, double top)
 {
     auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromUtf8(name));
     frame->setFrameShape(QFrame::Box);
     frame->setLineWidth(1);
     twips::place(frame, 120, top, 8895, 735);
@@ -161,114 +186,67 @@ void Form1::buildControls()
     // The client area is 9210 x 5130 twips below the menu bar.
     resize(twips::toPixels(9210.0), twips::toPixels(5130.0) + menuBar()->sizeHint().height());
 
-    auto named = [](QWidget* w, const QString& name) {
-        w->setObjectName(name);
-        return w;
-    };
+    Frame6 = make<QWidget>(client, "Frame6", {1440, 3720, 5535, 255});
+    Option4[1] = make<QRadioButton>(Frame6, "Option4_1", {2640, 0, 1815, 255}, "nombres décimaux");
+    Option4[0] = make<QRadioButton>(Frame6, "Option4_0", {240, 0, 1815, 255}, "nombres entiers");
 
-    Frame6 = named(new QWidget(client), QStringLiteral("Frame6"));
-    twips::place(Frame6, 1440, 3720, 5535, 255);
-    Option4[1] = new QRadioButton(QStringLiteral("nombres décimaux"), Frame6);
-    named(Option4[1], QStringLiteral("Option4_1"));
-    twips::place(Option4[1], 2640, 0, 1815, 255);
-    Option4[0] = new QRadioButton(QStringLiteral("nombres entiers"), Frame6);
-    named(Option4[0], QStringLiteral("Option4_0"));
-    twips::place(Option4[0], 240, 0, 1815, 255);
-
-    Frame3 = new QGroupBox(QStringLiteral("Choisis !"), client);
-    named(Frame3, QStringLiteral("Frame3"));
-    twips::place(Frame3, 120, 3000, 3015, 615);
-    Option2 = new QRadioButton(QStringLiteral("Démontivant"), Frame3);
-    named(Option2, QStringLiteral("Option2"));
+    Frame3 = make<QGroupBox>(client, "Frame3", {120, 3000, 3015, 615}, "Choisis !");
+    Option2 = make<QRadioButton>(Frame3, "Option2", {1440, 240, 1455, 255}, "Démontivant");
     Option2->setFont(arialBold(9.75));
     setTextColour(Option2, kPurple);
-    twips::place(Option2, 1440, 240, 1455, 255);
-    Option1 = new QRadioButton(QStringLiteral("Montivant"), Frame3);
-    named(Option1, QStringLiteral("Option1"));
+    Option1 = make<QRadioButton>(Frame3, "Option1", {120, 240, 1215, 255}, "Montivant");
     Option1->setFont(arialBold(9.75));
     setTextColour(Option1, kDarkRed);
-    twips::place(Option1, 120, 240, 1215, 255);
 
-    Generer = new WrappingButton(QStringLiteral("&Générer les nombres"), client);
-    named(Generer, QStringLiteral("Generer"));
-    twips::place(Generer, 7800, 2160, 1250, 855);
-    Arreter = new WrappingButton(QStringLiteral("&Quitter"), client);
-    named(Arreter, QStringLiteral("Arrêter"));
-    twips::place(Arreter, 7800, 4080, 1250, 855);
-    Verifier = new WrappingButton(QStringLiteral("&Vérifier"), client);
-    named(Verifier, QStringLiteral("Vérifier"));
-    twips::place(Verifier, 7830, 3120, 1250, 855);
-    cmdSort = new WrappingButton(QStringLiteral("Solution !"), client);
-    named(cmdSort, QStringLiteral("cmdSort"));
-    twips::place(cmdSort, 6360, 4095, 1250, 855);
+    Generer = make<WrappingButton>(client, "Generer", {7800, 2160, 1250, 855}, "&Générer les nombres");
+    Arreter = make<WrappingButton>(client, "Arrêter", {7800, 4080, 1250, 855}, "&Quitter");
+    Verifier = make<WrappingButton>(client, "Vérifier", {7830, 3120, 1250, 855}, "&Vérifier");
+    cmdSort = make<WrappingButton>(client, "cmdSort", {6360, 4095, 1250, 855}, "Solution !");
 
-    Frame5 = new QGroupBox(QStringLiteral("Niveau :"), client);
-    named(Frame5, QStringLiteral("Frame5"));
-    twips::place(Frame5, 120, 2160, 7335, 615);
+    Frame5 = make<QGroupBox>(client, "Frame5", {120, 2160, 7335, 615}, "Niveau :");
     struct Level { int index; const char* caption; double left, width; };
     static const Level levels[] = {
         {4, "< 10 000 000", 5520, 1455}, {3, "< 100 000", 4080, 1335},
         {2, "< 10 000", 2760, 1335},     {1, "< 1000", 1440, 1095},
         {0, "< 100", 120, 735},
     };
-    for (const Level& l : levels) {
-        auto* option = new QRadioButton(QString::fromUtf8(l.caption), Frame5);
-        named(option, QStringLiteral("Option3_%1").arg(l.index));
-        twips::place(option, l.left, 240, l.width, 195);
-        Option3[l.index] = option;
-    }
+    for (const Level& l : levels)
+        Option3[l.index] = make<QRadioButton>(Frame5, QStringLiteral("Option3_%1").arg(l.index),
+                                              {l.left, 240, l.width, 195}, l.caption);
 
-    Frame4 = new QGroupBox(QStringLiteral("Score"), client);
-    named(Frame4, QStringLiteral("Frame4"));
-    twips::place(Frame4, 120, 3960, 6135, 975);
-    Image1 = new QLabel(Frame4);
-    named(Image1, QStringLiteral("Image1"));
+    Frame4 = make<QGroupBox>(client, "Frame4", {120, 3960, 6135, 975}, "Score");
+    Image1 = make<QLabel>(Frame4, "Image1", {240, 270, 480, 480});
     Image1->setPixmap(QPixmap(QStringLiteral(":/images/image1.png")));
-    twips::place(Image1, 240, 270, 480, 480);
     Image1->hide();
-    Image2 = new QLabel(Frame4);
-    named(Image2, QStringLiteral("Image2"));
+    Image2 = make<QLabel>(Frame4, "Image2", {5400, 270, 480, 480});
     Image2->setPixmap(QPixmap(QStringLiteral(":/images/image2.png")));
-    twips::place(Image2, 5400, 270, 480, 480);
     Image2->hide();
-    for (int i = 0; i < 2; ++i) {
-        Label3[i] = new QLabel(Frame4);
-        named(Label3[i], QStringLiteral("Label3_%1").arg(i));
-        Label3[i]->setFont(arialBold(14.25));
-        Label3[i]->setAlignment(Qt::AlignCenter);
+    Label3[0] = make<QLabel>(Frame4, "Label3_0", {1080, 270, 495, 480});
+    Label3[1] = make<QLabel>(Frame4, "Label3_1", {4560, 270, 495, 480});
+    Label4 = make<QLabel>(Frame4, "Label4", {2340, 270, 1455, 480});
+    for (QLabel* score : {Label3[0], Label3[1], Label4}) {
+        score->setFont(arialBold(score == Label4 ? 18 : 14.25));
+        score->setAlignment(Qt::AlignCenter);
     }
-    twips::place(Label3[0], 1080, 270, 495, 480);
-    twips::place(Label3[1], 4560, 270, 495, 480);
-    Label4 = new QLabel(Frame4);
-    named(Label4, QStringLiteral("Label4"));
-    Label4->setFont(arialBold(18));
-    Label4->setAlignment(Qt::AlignCenter);
-    twips::place(Label4, 2340, 270, 1455, 480);
 
-    Frame2 = boardFrame(client, 1200);
-    named(Frame2, QStringLiteral("Frame2"));
+    Frame2 = boardFrame(client, "Frame2", 1200);
     for (int k = 7; k >= 0; --k) {
-        Label5[k] = boardLabel(Frame2, k, QString());
-        named(Label5[k], QStringLiteral("Label5_%1").arg(k));
+        Label5[k] = boardLabel(Frame2, QStringLiteral("Label5_%1").arg(k), k, QString());
         setBackground(Label5[k], kLightGreen);
     }
-    Frame1 = boardFrame(client, 240);
-    named(Frame1, QStringLiteral("Frame1"));
+    Frame1 = boardFrame(client, "Frame1", 240);
     for (int i = 7; i >= 0; --i) {
-        Label1[i] = boardLabel(Frame1, i, QStringLiteral("?"));
-        named(Label1[i], QStringLiteral("Label1_%1").arg(i));
+        Label1[i] = boardLabel(Frame1, QStringLiteral("Label1_%1").arg(i), i, QStringLiteral("?"));
         setTextColour(Label1[i], kBlue);
         setBackground(Label1[i], kLightYellow);
         Label1[i]->installEventFilter(this);
     }
 
-    Label2 = new QLabel(QStringLiteral("Ex. : 698 > 455 > 362 > 19"), client);
-    named(Label2, QStringLiteral("Label2"));
+    Label2 = make<QLabel>(client, "Label2", {3360, 3120, 4095, 375}, "Ex. : 698 > 455 > 362 > 19");
     Label2->setFont(arialBold(15.75));
     Label2->setAlignment(Qt::AlignCenter);
     setTextColour(Label2, kPurple);
     setBackground(Label2, kLightYellow);
-    twips::place(Label2, 3360, 3120, 4095, 375);
 
     // Start selections, made before the handlers are connected: the load
     // handler sets the bounds itself.

@@ -3,6 +3,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+WrappingButton::WrappingButton(QWidget* parent) : QPushButton(parent) {}
+
 WrappingButton::WrappingButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
 }

@@ -7,6 +7,7 @@
 class WrappingButton : public QPushButton {
     Q_OBJECT
 public:
+    explicit WrappingButton(QWidget* parent = nullptr);
     explicit WrappingButton(const QString& text, QWidget* parent = nullptr);
 
 protected:

@@ -154,9 +154,12 @@ int main(int argc, char** argv)
                     measureIdle(10, [](const QString& text) {
                         frmColonnes* g = frmColonnes::instance();
                         const bool running = g && !g->field().Perdu && g->tmrCaseInterval() > 0;
-                        reportAndEnd(text + QStringLiteral(" game_running %1 pieces %2")
+                        // Each line found costs its flash, 16 busy waits of
+                        // about 21 ms: the score tells how many there were.
+                        reportAndEnd(text + QStringLiteral(" game_running %1 pieces %2 lines %3")
                                                 .arg(running ? 1 : 0)
-                                                .arg(g ? g->field().NbBlocs : -1));
+                                                .arg(g ? g->field().NbBlocs : -1)
+                                                .arg(g ? g->field().ScoreCourant : -1));
                     });
                 });
             });

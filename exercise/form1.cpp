@@ -6,6 +6,7 @@
 #include "about/frmabout.h"
 #include "app/windows.h"
 #include "numbers.h"
+#include "platform/captionframe.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
@@ -36,13 +38,6 @@ const QColor kBlue(0, 0, 255);
 
 QFont arialBold(double points) { return fonts::named(QStringLiteral("Arial"), points, true); }
 
-// Frames draw their caption on their top line, and their children are placed
-// from the frame's outer corner.
-const char kFrameStyle[] =
-    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-    " left: 6px; padding: 0 2px; }"
-    "QRadioButton { spacing: 3px; }";
 
 void setTextColour(QWidget* w, const QColor& colour)
 {
@@ -53,12 +48,37 @@ void setTextColour(QWidget* w, const QColor& colour)
     w->setPalette(p);
 }
 
+// Option buttons with the indicator a little closer to the caption, so that
+// the bold captions fit their buttons' widths.
+class TightOptionStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        if (metric == PM_RadioButtonLabelSpacing)
+            return 3;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QStyle* tightOptionStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new TightOptionStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
 // A control of the window, named as the program names it and placed in twips.
 template <typename Control>
 Control* make(QWidget* parent, const QString& name, const QRectF& where, const char* text = nullptr)
 {
     auto* control = new Control(parent);
     control->setObjectName(name);
+    if constexpr (std::is_same_v<Control, QRadioButton>)
+        control->setStyle(tightOptionStyle());
     if constexpr (requires { control->setText(QString()); }) {
         if (text)
             control->setText(QString::fromUtf8(text));
@@ -182,7 +202,6 @@ void Form1::buildControls()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    client->setStyleSheet(QLatin1String(kFrameStyle));
     // The client area is 9210 x 5130 twips below the menu bar.
     resize(twips::toPixels(9210.0), twips::toPixels(5130.0) + menuBar()->sizeHint().height());
 
@@ -190,7 +209,7 @@ void Form1::buildControls()
     Option4[1] = make<QRadioButton>(Frame6, "Option4_1", {2640, 0, 1815, 255}, "nombres décimaux");
     Option4[0] = make<QRadioButton>(Frame6, "Option4_0", {240, 0, 1815, 255}, "nombres entiers");
 
-    Frame3 = make<QGroupBox>(client, "Frame3", {120, 3000, 3015, 615}, "Choisis !");
+    Frame3 = make<CaptionFrame>(client, "Frame3", {120, 3000, 3015, 615}, "Choisis !");
     Option2 = make<QRadioButton>(Frame3, "Option2", {1440, 240, 1455, 255}, "Démontivant");
     Option2->setFont(arialBold(9.75));
     setTextColour(Option2, kPurple);
@@ -203,7 +222,7 @@ void Form1::buildControls()
     Verifier = make<WrappingButton>(client, "Vérifier", {7830, 3120, 1250, 855}, "&Vérifier");
     cmdSort = make<WrappingButton>(client, "cmdSort", {6360, 4095, 1250, 855}, "Solution !");
 
-    Frame5 = make<QGroupBox>(client, "Frame5", {120, 2160, 7335, 615}, "Niveau :");
+    Frame5 = make<CaptionFrame>(client, "Frame5", {120, 2160, 7335, 615}, "Niveau :");
     struct Level { int index; const char* caption; double left, width; };
     static const Level levels[] = {
         {4, "< 10 000 000", 5520, 1455}, {3, "< 100 000", 4080, 1335},
@@ -214,7 +233,7 @@ void Form1::buildControls()
         Option3[l.index] = make<QRadioButton>(Frame5, QStringLiteral("Option3_%1").arg(l.index),
                                               {l.left, 240, l.width, 195}, l.caption);
 
-    Frame4 = make<QGroupBox>(client, "Frame4", {120, 3960, 6135, 975}, "Score");
+    Frame4 = make<CaptionFrame>(client, "Frame4", {120, 3960, 6135, 975}, "Score");
     Image1 = make<QLabel>(Frame4, "Image1", {240, 270, 480, 480});
     Image1->setPixmap(QPixmap(QStringLiteral(":/images/image1.png")));
     Image1->hide();

@@ -1,24 +1,14 @@
 #include "fonts.h"
 
-#include <QStringList>
-
 namespace fonts {
-namespace {
-QStringList familiesFor(const QString& family)
-{
-    if (family == QLatin1String("Courier New"))
-        return {family, QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
-    if (family == QLatin1String("MS Sans Serif"))
-        return {family, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                QStringLiteral("Liberation Sans")};
-    return {family, QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
-}
-} // namespace
 
 QFont named(const QString& family, double points, bool bold)
 {
-    QFont f;
-    f.setFamilies(familiesFor(family));
+    // The old dialog font is absent from free desktops; Arial (and Courier New)
+    // are aliases there of the metric-compatible Liberation fonts. One family
+    // each: a list of fallbacks would make the font database try every absent
+    // name in turn, a cost paid at every start.
+    QFont f(family == QLatin1String("MS Sans Serif") ? QStringLiteral("Arial") : family);
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;

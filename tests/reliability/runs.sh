@@ -13,7 +13,7 @@ rel_setup
 app=$REL_TMP/app
 mkdir -p "$app"
 cp "$driver" "$app/montivant"
-for f in TIPOFDAY.TXT gagner.wav perdu.wav; do
+for f in TIPOFDAY.TXT gagner.wav perdu.wav libmontivant_sound.so; do
   [ -e "$build/$f" ] && cp "$build/$f" "$app/"
 done
 chmod -R a+rX "$app"

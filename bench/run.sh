@@ -14,7 +14,7 @@ rel_xvfb
 app=$REL_TMP/app
 mkdir -p "$app"
 cp "$build/bench/bench_montivant" "$app/montivant"
-for f in TIPOFDAY.TXT gagner.wav perdu.wav; do [ -e "$build/$f" ] && cp "$build/$f" "$app/"; done
+for f in TIPOFDAY.TXT gagner.wav perdu.wav libmontivant_sound.so; do [ -e "$build/$f" ] && cp "$build/$f" "$app/"; done
 launch=$build/bench/bench_launch
 bare=$build/bench/bench_bare
 

@@ -10,12 +10,12 @@
 #include <QHash>
 #include <QInputDialog>
 #include <QLocale>
+#include <QLibrary>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
-#include <QSoundEffect>
 #include <QTime>
 #include <QUrl>
 #include <QApplication>
@@ -103,23 +103,24 @@ class SoundEffects final : public Sound {
 public:
     void play(const QString& path) override
     {
-        if (!QFileInfo::exists(path)) {
+        using Player = void (*)(const QString&);
+        if (!m_tried) {
+            m_tried = true;
+            QLibrary module(platform::joinPath(QCoreApplication::applicationDirPath(),
+                                               QStringLiteral("montivant_sound")));
+            m_player = module.resolve("montivant_play_sound");
+        }
+        // A missing file, or no sound module, gives the desktop's short beep.
+        if (!m_player || !QFileInfo::exists(path)) {
             QApplication::beep();
             return;
         }
-        QSoundEffect*& effect = m_effects[path];
-        if (!effect) {
-            effect = new QSoundEffect(qApp);
-            effect->setSource(QUrl::fromLocalFile(path));
-        }
-        // Asynchronous: returns at once; a sound still loading plays once loaded.
-        // Its end is never waited for (without an audio device it never comes).
-        effect->stop();
-        effect->play();
+        reinterpret_cast<Player>(m_player)(path);
     }
 
 private:
-    QHash<QString, QSoundEffect*> m_effects;
+    bool m_tried = false;
+    QFunctionPointer m_player = nullptr;
 };
 
 class MonotonicClock final : public Clock {

@@ -41,6 +41,10 @@ for f in TIPOFDAY.TXT gagner.wav perdu.wav; do
     cmp -s "$build/$f" "$root/lib/montivant/$f" || rel_fail "$f is not beside the executable"
   fi
 done
+# The sound module, loaded from the program's folder (a package strips it).
+if [ -e "$build/libmontivant_sound.so" ]; then
+  [ -e "$root/lib/montivant/libmontivant_sound.so" ] || rel_fail "the sound module is not beside the executable"
+fi
 [ -L "$root/bin/montivant" ] || rel_fail "bin/montivant is not a link"
 [ "$(readlink -f "$root/bin/montivant")" = "$(readlink -f "$root/lib/montivant/montivant")" ] \
   || rel_fail "bin/montivant does not lead to the program"

@@ -8,37 +8,32 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace wellhelpers {
 
 using colonnes::Couleur;
 
+// Each letter and its colour; cyan is the flash.
+inline constexpr std::pair<char, Couleur> kLetters[] = {
+    {'R', colonnes::kRouge}, {'K', colonnes::kNoir},    {'G', colonnes::kVert},
+    {'B', colonnes::kBleu},  {'Y', colonnes::kJaune},   {'M', colonnes::kMagenta},
+    {'C', colonnes::kCyan},  {'.', colonnes::kBlanc}};
+
 inline Couleur colourOf(QChar ch)
 {
-    switch (ch.toLatin1()) {
-    case 'R': return colonnes::kRouge;
-    case 'K': return colonnes::kNoir;
-    case 'G': return colonnes::kVert;
-    case 'B': return colonnes::kBleu;
-    case 'Y': return colonnes::kJaune;
-    case 'M': return colonnes::kMagenta;
-    case 'C': return colonnes::kCyan;
-    default: return colonnes::kBlanc;
-    }
+    for (const auto& [letter, colour] : kLetters)
+        if (ch == QLatin1Char(letter))
+            return colour;
+    return colonnes::kBlanc;
 }
 
 inline QChar letterOf(Couleur c)
 {
-    switch (c) {
-    case colonnes::kRouge: return QLatin1Char('R');
-    case colonnes::kNoir: return QLatin1Char('K');
-    case colonnes::kVert: return QLatin1Char('G');
-    case colonnes::kBleu: return QLatin1Char('B');
-    case colonnes::kJaune: return QLatin1Char('Y');
-    case colonnes::kMagenta: return QLatin1Char('M');
-    case colonnes::kBlanc: return QLatin1Char('.');
-    case colonnes::kCyan: return QLatin1Char('C');
-    default: return QLatin1Char('?');
-    }
+    for (const auto& [letter, colour] : kLetters)
+        if (c == colour)
+            return QLatin1Char(letter);
+    return QLatin1Char('?');
 }
 
 // Empties the well, then writes the rows given, the last one on row 18.
@@ -53,17 +48,31 @@ inline void setWell(colonnes::GameField& f, const QStringList& rows)
             f.Grille[c][top + i] = colourOf(rows[i][c - 1]);
 }
 
-// The lowest n rows of the well as text.
-inline QStringList wellRows(const colonnes::GameField& f, int n)
+// The lowest n rows of a well as text.
+inline QStringList gridRows(const decltype(colonnes::GameField::Grille)& grid, int n)
 {
     QStringList rows;
     for (int r = colonnes::kLignes - n + 1; r <= colonnes::kLignes; ++r) {
         QString row;
         for (int c = 1; c <= colonnes::kColonnes; ++c)
-            row += letterOf(f.Grille[c][r]);
+            row += letterOf(grid[c][r]);
         rows.append(row);
     }
     return rows;
+}
+
+inline QStringList wellRows(const colonnes::GameField& f, int n) { return gridRows(f.Grille, n); }
+
+// Row 0 and column 0 hold the 0 they start with.
+inline bool borderUntouched(const colonnes::GameField& f)
+{
+    for (int c = 0; c <= colonnes::kColonnes; ++c)
+        if (f.Grille[c][0] != 0)
+            return false;
+    for (int r = 0; r <= colonnes::kLignes; ++r)
+        if (f.Grille[0][r] != 0)
+            return false;
+    return true;
 }
 
 // The random draw that gives choice k of n (k from 1).

@@ -13,9 +13,6 @@
 #include <memory>
 
 namespace {
-const std::string kKey1 = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string kKey2 = "SOFTWARE\\Microsoft\\Shared Tools Location";
-
 // Makes a file in folder; executable when asked.
 QString makeFile(const QString& folder, const QString& name, bool executable)
 {
@@ -25,10 +22,8 @@ QString makeFile(const QString& folder, const QString& name, bool executable)
         return {};
     f.write("#!/bin/sh\n");
     f.close();
-    QFile::Permissions p = QFile::ReadOwner | QFile::WriteOwner;
-    if (executable)
-        p |= QFile::ExeOwner;
-    f.setPermissions(p);
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner
+                     | (executable ? QFile::ExeOwner : QFile::Permissions()));
     return path;
 }
 } // namespace
@@ -38,36 +33,36 @@ class LinuxRegistryTest : public QObject {
 private slots:
     void findsTheFirstToolOfTheList();
     void answersLocation1Only();
-    void longPathFailsLikeALongValue();
-    void aboutButtonStartsTheToolFound();
-    void aboutButtonWithoutToolSaysSo();
+    void aboutButton_data();
+    void aboutButton();
 };
 
 void LinuxRegistryTest::findsTheFirstToolOfTheList()
 {
     QTemporaryDir a, b;
-    const std::string pathA = a.path().toStdString(), pathB = b.path().toStdString();
-    QVERIFY(platform::findSystemInfoTool(pathA + ":" + pathB).empty());
+    const std::string both = a.path().toStdString() + ":" + b.path().toStdString();
+    QVERIFY(platform::findSystemInfoTool(both).empty());
 
     // Not executable, or a folder by that name: passed over.
     makeFile(a.path(), QStringLiteral("hardinfo"), false);
     QVERIFY(QDir(a.path()).mkdir(QStringLiteral("kinfocenter")));
     const QString monitor = makeFile(b.path(), QStringLiteral("gnome-system-monitor"), true);
-    QCOMPARE(platform::findSystemInfoTool(pathA + ":" + pathB), monitor.toStdString());
+    QCOMPARE(platform::findSystemInfoTool(both), monitor.toStdString());
 
     // A tool earlier in the list wins over the folders' order.
     const QString kinfo = makeFile(b.path(), QStringLiteral("kinfocenter"), true);
-    QCOMPARE(platform::findSystemInfoTool(pathA + ":" + pathB), kinfo.toStdString());
-    // Within one tool, the first folder of the PATH wins.
+    QCOMPARE(platform::findSystemInfoTool(both), kinfo.toStdString());
+    // Within one tool, the first folder of the PATH wins, with or without its last slash.
     const QString hardinfoA = makeFile(a.path(), QStringLiteral("hardinfo2"), true);
     makeFile(b.path(), QStringLiteral("hardinfo2"), true);
-    QCOMPARE(platform::findSystemInfoTool(pathA + ":" + pathB), hardinfoA.toStdString());
-    QCOMPARE(platform::findSystemInfoTool(pathA + "/:" + pathB), hardinfoA.toStdString());
+    QCOMPARE(platform::findSystemInfoTool(both), hardinfoA.toStdString());
+    QCOMPARE(platform::findSystemInfoTool(a.path().toStdString() + "/:" + b.path().toStdString()),
+             hardinfoA.toStdString());
 
     // Empty and relative entries never find anything, even from inside the folder.
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(b.path()));
-    const std::string relative = platform::findSystemInfoTool(":.::" + std::string("./"));
+    const std::string relative = platform::findSystemInfoTool(":.::./");
     QDir::setCurrent(previous);
     QVERIFY(relative.empty());
     QVERIFY(platform::findSystemInfoTool("").empty());
@@ -79,7 +74,8 @@ void LinuxRegistryTest::answersLocation1Only()
     const QString tool = makeFile(dir.path(), QStringLiteral("kinfocenter"), true);
     std::unique_ptr<platform::Registry> r(platform::makeLinuxRegistry(dir.path().toStdString()));
     platform::RegKey key = 99;
-    QCOMPARE(r->openKey(platform::kHkeyLocalMachine, kKey2, platform::kKeyQueryValue, &key),
+    QCOMPARE(r->openKey(platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location",
+                        platform::kKeyQueryValue, &key),
              platform::kErrorFileNotFound);
     QCOMPARE(key, platform::RegKey(0));
     // Key names are compared without regard to case, as Windows does.
@@ -93,56 +89,43 @@ void LinuxRegistryTest::answersLocation1Only()
     QCOMPARE(type, platform::kRegSz);
     QCOMPARE(size, std::uint32_t(tool.toUtf8().size() + 1));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(data)), tool.toUtf8());
+    // A path longer than the buffer fails like a long value.
+    size = 8;
+    QCOMPARE(r->queryValue(key, "PATH", &type, data, &size), platform::kErrorMoreData);
     r->closeKey(key);
 
     std::unique_ptr<platform::Registry> empty(platform::makeLinuxRegistry("/nonexistent"));
-    QCOMPARE(empty->openKey(platform::kHkeyLocalMachine, kKey1, platform::kKeyQueryValue, &key),
+    QCOMPARE(empty->openKey(platform::kHkeyLocalMachine, frmAbout::kSysInfoKey1,
+                            platform::kKeyQueryValue, &key),
              platform::kErrorFileNotFound);
 }
 
-void LinuxRegistryTest::longPathFailsLikeALongValue()
+void LinuxRegistryTest::aboutButton_data()
 {
-    QTemporaryDir dir;
-    const QString tool = makeFile(dir.path(), QStringLiteral("hardinfo"), true);
-    std::unique_ptr<platform::Registry> r(platform::makeLinuxRegistry(dir.path().toStdString()));
-    platform::RegKey key = 0;
-    QCOMPARE(r->openKey(platform::kHkeyLocalMachine, kKey1, platform::kKeyQueryValue, &key),
-             platform::kErrorSuccess);
-    unsigned char data[8] = {};
-    std::uint32_t size = sizeof data, type = 0;
-    QCOMPARE(r->queryValue(key, "PATH", &type, data, &size), platform::kErrorMoreData);
+    QTest::addColumn<bool>("hasTool");
+    QTest::newRow("starts the tool found") << true;
+    QTest::newRow("without a tool says so") << false;
 }
 
-void LinuxRegistryTest::aboutButtonStartsTheToolFound()
+// The About window's button over this registry.
+void LinuxRegistryTest::aboutButton()
 {
+    QFETCH(bool, hasTool);
     fake::Platform fake;
     QTemporaryDir dir;
-    const QString tool = makeFile(dir.path(), QStringLiteral("gnome-system-monitor"), true);
+    const QString tool =
+        hasTool ? makeFile(dir.path(), QStringLiteral("gnome-system-monitor"), true) : QString();
     std::unique_ptr<platform::Registry> r(platform::makeLinuxRegistry(dir.path().toStdString()));
     platform::Services s;
     s.registry = r.get();
     platform::install(s);
     frmAbout::ShowModeless();
     QTest::mouseClick(frmAbout::instance()->cmdSysInfo, Qt::LeftButton);
-    QCOMPARE(fake.shell.started, QStringList{tool});
-    QVERIFY(fake.dialogs.messages.isEmpty());
     delete frmAbout::instance();
-}
-
-void LinuxRegistryTest::aboutButtonWithoutToolSaysSo()
-{
-    fake::Platform fake;
-    QTemporaryDir dir;
-    std::unique_ptr<platform::Registry> r(platform::makeLinuxRegistry(dir.path().toStdString()));
-    platform::Services s;
-    s.registry = r.get();
-    platform::install(s);
-    frmAbout::ShowModeless();
-    QTest::mouseClick(frmAbout::instance()->cmdSysInfo, Qt::LeftButton);
-    QVERIFY(fake.shell.started.isEmpty());
-    QCOMPARE(fake.dialogs.messages.size(), 1);
-    QCOMPARE(fake.dialogs.messages[0].text, frmAbout::kNoSysInfoText);
-    delete frmAbout::instance();
+    QCOMPARE(fake.shell.started, hasTool ? QStringList{tool} : QStringList{});
+    QCOMPARE(fake.dialogs.messages.size(), hasTool ? 0 : 1);
+    if (!hasTool)
+        QCOMPARE(fake.dialogs.messages[0].text, frmAbout::kNoSysInfoText);
 }
 
 QTEST_MAIN(LinuxRegistryTest)

@@ -11,16 +11,13 @@
 class TipsFileTest : public QObject {
     Q_OBJECT
 private slots:
-    void lines_data();
-    void lines();
-    void accents_data();
-    void accents();
+    void parse_data();
+    void parse();
     void anyBytesGiveLinesWithoutLineEnds();
-    void missingOrUnreadableFileIsAbsent();
-    void existingFileIsRead();
+    void readFile();
 };
 
-void TipsFileTest::lines_data()
+void TipsFileTest::parse_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("tips");
@@ -37,42 +34,29 @@ void TipsFileTest::lines_data()
     QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
     QTest::newRow("blanks kept") << QByteArray("  a b  \r\n") << QStringList{"  a b  "};
     QTest::newRow("BOM alone") << QByteArray("\xEF\xBB\xBF") << QStringList{};
+    // "Élève, à côté : 5 €" in each encoding.
+    const QString accents = QStringLiteral("Élève, à côté : 5 €");
+    QTest::newRow("Windows-1252")
+        << QByteArray("\xC9l\xE8ve, \xE0 c\xF4t\xE9 : 5 \x80\r\nz") << QStringList{accents, "z"};
+    QTest::newRow("UTF-8")
+        << QByteArray("\xC3\x89l\xC3\xA8ve, \xC3\xA0 c\xC3\xB4t\xC3\xA9 : 5 \xE2\x82\xAC\nz")
+        << QStringList{accents, "z"};
+    QTest::newRow("UTF-8 with BOM")
+        << QByteArray("\xEF\xBB\xBF\xC3\x89l\xC3\xA8ve, \xC3\xA0 c\xC3\xB4t\xC3\xA9 : 5 \xE2\x82\xAC\r\nz")
+        << QStringList{accents, "z"};
+    // One Windows-1252 byte further on makes the whole file Windows-1252.
+    QTest::newRow("UTF-8 look-alike, then a 1252 byte")
+        << QByteArray("\xC3\xA9\r\n\xE9") << QStringList{"Ã©", "é"};
+    // A UTF-8 sequence cut off by the end of the file is not UTF-8.
+    QTest::newRow("cut-off sequence") << QByteArray("caf\xC3") << QStringList{"cafÃ"};
+    QTest::newRow("1252 quotes and oe") << QByteArray("\x93\x9C\x94\r\nz") << QStringList{"“œ”", "z"};
 }
 
-void TipsFileTest::lines()
+void TipsFileTest::parse()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, tips);
     QCOMPARE(tips::parseTips(bytes), tips);
-}
-
-void TipsFileTest::accents_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("first");
-    // "Élève, à côté : 5 €" in each encoding.
-    QTest::newRow("Windows-1252") << QByteArray("\xC9l\xE8ve, \xE0 c\xF4t\xE9 : 5 \x80\r\nz")
-                                  << QStringLiteral("Élève, à côté : 5 €");
-    QTest::newRow("UTF-8") << QByteArray("\xC3\x89l\xC3\xA8ve, \xC3\xA0 c\xC3\xB4t\xC3\xA9 : 5 \xE2\x82\xAC\nz")
-                           << QStringLiteral("Élève, à côté : 5 €");
-    QTest::newRow("UTF-8 with BOM")
-        << QByteArray("\xEF\xBB\xBF\xC3\x89l\xC3\xA8ve, \xC3\xA0 c\xC3\xB4t\xC3\xA9 : 5 \xE2\x82\xAC\r\nz")
-        << QStringLiteral("Élève, à côté : 5 €");
-    // One Windows-1252 byte further on makes the whole file Windows-1252.
-    QTest::newRow("UTF-8 look-alike, then a 1252 byte")
-        << QByteArray("\xC3\xA9\r\n\xE9") << QStringLiteral("Ã©");
-    // A UTF-8 sequence cut off by the end of the file is not UTF-8.
-    QTest::newRow("cut-off sequence") << QByteArray("caf\xC3") << QStringLiteral("cafÃ");
-    QTest::newRow("1252 quotes and oe") << QByteArray("\x93\x9C\x94\r\nz") << QStringLiteral("“œ”");
-}
-
-void TipsFileTest::accents()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, first);
-    const QStringList tips = tips::parseTips(bytes);
-    QVERIFY(!tips.isEmpty());
-    QCOMPARE(tips.first(), first);
 }
 
 // Whatever the bytes: no tip holds a line end, and the tips joined again give
@@ -83,8 +67,7 @@ void TipsFileTest::anyBytesGiveLinesWithoutLineEnds()
     const char alphabet[] = {'a', ' ', '\r', '\n', '\xC3', '\xA9', '\xE9', '\x80', '\0', '\xEF'};
     for (int round = 0; round < 2000; ++round) {
         QByteArray bytes;
-        const int length = random.bounded(40);
-        for (int i = 0; i < length; ++i)
+        for (int i = random.bounded(40); i > 0; --i)
             bytes.append(round % 2 ? char(random.bounded(256))
                                    : alphabet[random.bounded(int(sizeof alphabet))]);
         const QStringList tips = tips::parseTips(bytes);
@@ -92,42 +75,33 @@ void TipsFileTest::anyBytesGiveLinesWithoutLineEnds()
             QVERIFY2(!tip.contains(QLatin1Char('\r')) && !tip.contains(QLatin1Char('\n')),
                      bytes.toHex().constData());
         QString text = tips::decodeTipsText(bytes);
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
         if (text.endsWith(QLatin1Char('\n')))
             text.chop(1);
         QCOMPARE(tips.join(QLatin1Char('\n')), text);
     }
 }
 
-void TipsFileTest::missingOrUnreadableFileIsAbsent()
+void TipsFileTest::readFile()
 {
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("TIPOFDAY.TXT"));
     QVERIFY(!tips::readTipsFile(QString()));
-    QVERIFY(!tips::readTipsFile(dir.filePath(QStringLiteral("TIPOFDAY.TXT"))));
-    // A folder by that name is no tips file.
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("TIPOFDAY.TXT")));
-    QVERIFY(!tips::readTipsFile(dir.filePath(QStringLiteral("TIPOFDAY.TXT"))));
-}
-
-void TipsFileTest::existingFileIsRead()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("tips.txt"));
+    QVERIFY(!tips::readTipsFile(path));
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("un\r\ndeux");
-    f.close();
-    const auto tips = tips::readTipsFile(path);
-    QVERIFY(tips);
-    QCOMPARE(*tips, (QStringList{"un", "deux"}));
-    // An empty file is found and holds no tip.
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.close();
-    const auto none = tips::readTipsFile(path);
-    QVERIFY(none);
-    QVERIFY(none->isEmpty());
+    const std::pair<QByteArray, QStringList> files[] = {{"un\r\ndeux", {"un", "deux"}}, {"", {}}};
+    for (const auto& [bytes, expected] : files) {
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        // Found, even empty: an empty file holds no tip but is no missing file.
+        const auto read = tips::readTipsFile(path);
+        QVERIFY(read);
+        QCOMPARE(*read, expected);
+    }
+    // A folder by that name is no tips file.
+    QVERIFY(f.remove() && QDir(dir.path()).mkdir(QStringLiteral("TIPOFDAY.TXT")));
+    QVERIFY(!tips::readTipsFile(path));
 }
 
 QTEST_GUILESS_MAIN(TipsFileTest)

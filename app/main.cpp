@@ -1,4 +1,5 @@
 #include "app/module1.h"
+#include "app/windows.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
 
@@ -42,12 +43,6 @@ int main(int argc, char** argv)
     platform::installReal();
     Module1::Main();
     const int code = QApplication::exec();
-    // Windows still up after a quit: destroy those that no other window owns.
-    QList<QPointer<QWidget>> remaining;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (!w->parentWidget())
-            remaining.append(w);
-    for (const QPointer<QWidget>& w : remaining)
-        delete w.data();
+    windows::destroyRemaining();
     return code;
 }

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,6 +30,16 @@ void endWhenLastWindowCloses(QWidget* window)
             platform::application().quit();
         });
     });
+}
+
+void destroyRemaining()
+{
+    QList<QPointer<QWidget>> remaining;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!w->parentWidget())
+            remaining.append(w);
+    for (const QPointer<QWidget>& w : remaining)
+        delete w.data();
 }
 
 } // namespace windows

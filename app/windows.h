@@ -15,4 +15,8 @@ void closeAndDestroy(QWidget* window);
 // returned.
 void endWhenLastWindowCloses(QWidget* window);
 
+// Destroys the windows still up once the program's event loop has returned
+// (after a quit), those that no other window owns.
+void destroyRemaining();
+
 } // namespace windows

@@ -15,6 +15,7 @@
 // Every modal box is answered as a user would (OK, or the name typed). What
 // happened is printed one fact a line, for the calling script to check.
 #include "app/module1.h"
+#include "app/windows.h"
 #include "app/settings.h"
 #include "exercise/form1.h"
 #include "exercise/score.h"
@@ -192,12 +193,7 @@ private:
 int finish(int code)
 {
     // As the program's entry does: windows still up after a quit are destroyed.
-    QList<QPointer<QWidget>> remaining;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (!w->parentWidget())
-            remaining.append(w);
-    for (const QPointer<QWidget>& w : remaining)
-        delete w.data();
+    windows::destroyRemaining();
     return code;
 }
 

@@ -109,16 +109,9 @@ void frmAbout::ShowModeless()
 {
     const bool wasOpen = instance() != nullptr;
     frmAbout* w = Load();
-    if (!wasOpen) {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = w->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            w->move(frame.topLeft());
-        }
-    }
-    w->show();
-    w->raise();
-    w->activateWindow();
+    if (!wasOpen)
+        windows::centreOnScreen(w);
+    windows::showInFront(w);
 }
 
 frmAbout::frmAbout() : QDialog(nullptr)

@@ -15,6 +15,11 @@ void closeAndDestroy(QWidget* window);
 // returned.
 void endWhenLastWindowCloses(QWidget* window);
 
+// Places a window in the middle of the screen's available area.
+void centreOnScreen(QWidget* window);
+// Shows a window (again) and brings it in front of the others.
+void showInFront(QWidget* window);
+
 // Destroys the windows still up once the program's event loop has returned
 // (after a quit), those that no other window owns.
 void destroyRemaining();

@@ -153,15 +153,9 @@ Form1* Form1::Show()
         return nullptr;
     if (!w->shownOnce) {
         w->shownOnce = true;
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = w->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            w->move(frame.topLeft());
-        }
+        windows::centreOnScreen(w);
     }
-    w->show();
-    w->raise();
-    w->activateWindow();
+    windows::showInFront(w);
     return w;
 }
 

@@ -116,11 +116,7 @@ frmColonnes::frmColonnes() : QMainWindow(nullptr), m_field(*this)
     qApp->installEventFilter(this);
     windows::endWhenLastWindowCloses(this);
 
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    windows::centreOnScreen(this);
 }
 
 frmColonnes::~frmColonnes()

@@ -26,15 +26,6 @@ void whiteBackground(QWidget* w)
     w->setAutoFillBackground(true);
 }
 
-void centreOnScreen(QWidget* w)
-{
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = w->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        w->move(frame.topLeft());
-    }
-}
-
 } // namespace
 
 frmTip::State& frmTip::state()
@@ -79,7 +70,7 @@ void frmTip::ShowModal()
     frmTip* w = Load();
     if (!w)
         return; // closed itself while loading: the caller goes on
-    centreOnScreen(w);
+    windows::centreOnScreen(w);
     // exec() returns once the window is closed and then deletes it.
     w->exec();
 }
@@ -87,18 +78,14 @@ void frmTip::ShowModal()
 void frmTip::ShowModeless()
 {
     if (frmTip* open = instance()) {
-        open->show();
-        open->raise();
-        open->activateWindow();
+        windows::showInFront(open);
         return;
     }
     frmTip* w = Load();
     if (!w)
         return;
-    centreOnScreen(w);
-    w->show();
-    w->raise();
-    w->activateWindow();
+    windows::centreOnScreen(w);
+    windows::showInFront(w);
 }
 
 frmTip::frmTip() : QDialog(nullptr)

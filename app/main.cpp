@@ -2,6 +2,8 @@
 #include "app/windows.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
+#include "platform/programstyle.h"
+#include "platform/qttexts.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -36,10 +38,18 @@ int main(int argc, char** argv)
         return 1;
     }
     g_qtHandler = qInstallMessageHandler(dropRuntimeFolderWarning);
-    QApplication app(argc, argv);
+    // The program takes no command line, and Qt's own options (-reverse,
+    // -style, -platform ...) must not act on it either: Qt sees the program's
+    // name alone.
+    static char fallbackName[] = "montivant";
+    static char* qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
+    static int qtArgc = 1;
+    QApplication app(qtArgc, qtArgv);
     // The program decides itself when its last window has gone (see windows.h).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(fonts::dialogDefault());
+    ProgramStyle::install();
+    qttexts::installFrench();
     platform::installReal();
     Module1::Main();
     const int code = QApplication::exec();

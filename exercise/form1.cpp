@@ -5,10 +5,13 @@
 
 #include "about/frmabout.h"
 #include "app/windows.h"
+#include "boardrow.h"
 #include "numbers.h"
+#include "platform/accessibility.h"
 #include "platform/captionframe.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
+#include "platform/programstyle.h"
 #include "platform/twips.h"
 #include "tips/frmtip.h"
 #include "platform/wrappingbutton.h"
@@ -22,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QProxyStyle>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
@@ -48,37 +50,12 @@ void setTextColour(QWidget* w, const QColor& colour)
     w->setPalette(p);
 }
 
-// Option buttons with the indicator a little closer to the caption, so that
-// the bold captions fit their buttons' widths.
-class TightOptionStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override
-    {
-        if (metric == PM_RadioButtonLabelSpacing)
-            return 3;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
-QStyle* tightOptionStyle()
-{
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new TightOptionStyle;
-        style->setParent(qApp);
-    }
-    return style;
-}
-
 // A control of the window, named as the program names it and placed in twips.
 template <typename Control>
 Control* make(QWidget* parent, const QString& name, const QRectF& where, const char* text = nullptr)
 {
     auto* control = new Control(parent);
     control->setObjectName(name);
-    if constexpr (std::is_same_v<Control, QRadioButton>)
-        control->setStyle(tightOptionStyle());
     if constexpr (requires { control->setText(QString()); }) {
         if (text)
             control->setText(QString::fromUtf8(text));
@@ -96,22 +73,26 @@ Control* make(QWidget* parent, const char* name, const QRectF& where, const char
     return make<Control>(parent, QString::fromUtf8(name), where, text);
 }
 
-QLabel* boardLabel(QWidget* parent, const QString& name, int index, const QString& text)
+BoardCell* boardCell(BoardRow* row, const QString& name, int index, const QString& text)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new BoardCell(row, index);
     label->setObjectName(name);
+    label->setText(text);
     label->setFont(arialBold(9.75));
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Box);
     label->setLineWidth(1);
     label->setAutoFillBackground(true);
     twips::place(label, 120 + 1080 * index, 240, 1050, 340);
+    row->adopt(label);
     return label;
 }
 
-QFrame* boardFrame(QWidget* parent, const char* name, double top)
+BoardRow* boardRow(QWidget* parent, const char* name, double top, const char* accessibleName,
+                   const char* cellPrefix, const char* whenEmpty)
 {
-    auto* frame = new QFrame(parent);
+    auto* frame = new BoardRow(parent, QString::fromUtf8(accessibleName),
+                               QString::fromUtf8(cellPrefix), QString::fromUtf8(whenEmpty));
     frame->setObjectName(QString::fromUtf8(name));
     frame->setFrameShape(QFrame::Box);
     frame->setLineWidth(1);
@@ -154,6 +135,8 @@ Form1* Form1::Show()
     if (!w->shownOnce) {
         w->shownOnce = true;
         windows::centreOnScreen(w);
+        // The first stop of the Tab chain, the selected level.
+        w->tabStops().constFirst()->setFocus(Qt::OtherFocusReason);
     }
     windows::showInFront(w);
     return w;
@@ -161,6 +144,7 @@ Form1* Form1::Show()
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {
+    ProgramStyle::install();
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Range en ordre montivant ou démontivant"));
@@ -241,18 +225,30 @@ void Form1::buildControls()
         score->setFont(arialBold(score == Label4 ? 18 : 14.25));
         score->setAlignment(Qt::AlignCenter);
     }
+    // Read by a screen reader with what they count.
+    accessibility::nameAfterText(Label3[0], QStringLiteral("Réussites : "), QStringLiteral("0"));
+    accessibility::nameAfterText(Label3[1], QStringLiteral("Échecs : "), QStringLiteral("0"));
+    accessibility::nameAfterText(Label4, QStringLiteral("Note : "), QStringLiteral("aucune"));
+    Image1->setAccessibleName(QStringLiteral("Réussi"));
+    Image2->setAccessibleName(QStringLiteral("Raté"));
 
-    Frame2 = boardFrame(client, "Frame2", 1200);
+    Frame2 = boardRow(client, "Frame2", 1200, "Cases de la réponse", "Case %1 : ", "vide");
     for (int k = 7; k >= 0; --k) {
-        Label5[k] = boardLabel(Frame2, QStringLiteral("Label5_%1").arg(k), k, QString());
+        Label5[k] = boardCell(Frame2, QStringLiteral("Label5_%1").arg(k), k, QString());
         setBackground(Label5[k], kLightGreen);
+        Label5[k]->installEventFilter(this);
     }
-    Frame1 = boardFrame(client, "Frame1", 240);
+    Frame1 = boardRow(client, "Frame1", 240, "Nombres proposés", "Nombre %1 : ", "");
     for (int i = 7; i >= 0; --i) {
-        Label1[i] = boardLabel(Frame1, QStringLiteral("Label1_%1").arg(i), i, QStringLiteral("?"));
-        setTextColour(Label1[i], kBlue);
-        setBackground(Label1[i], kLightYellow);
-        Label1[i]->installEventFilter(this);
+        BoardCell* tile = boardCell(Frame1, QStringLiteral("Label1_%1").arg(i), i, QStringLiteral("?"));
+        // Blue numbers in a frame of the slots' colour.
+        QPalette p = tile->palette();
+        p.setColor(QPalette::Text, kBlue);
+        tile->setPalette(p);
+        tile->setTextRole(QPalette::Text);
+        setBackground(tile, kLightYellow);
+        tile->installEventFilter(this);
+        Label1[i] = tile;
     }
 
     Label2 = make<QLabel>(client, "Label2", {3360, 3120, 4095, 375}, "Ex. : 698 > 455 > 362 > 19");
@@ -281,6 +277,8 @@ void Form1::buildControls()
     connect(Arreter, &QPushButton::clicked, this, &Form1::Arreter_Click);
     connect(Verifier, &QPushButton::clicked, this, &Form1::Verifier_Click);
     connect(cmdSort, &QPushButton::clicked, this, &Form1::cmdSort_Click);
+    connect(Frame1, &BoardRow::activated, this, &Form1::Frame1_Activated);
+    connect(Frame2, &BoardRow::activated, this, &Form1::Frame2_Activated);
 
     // Escape presses the cancel button wherever the focus is.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -293,12 +291,58 @@ void Form1::buildControls()
 
 void Form1::setTabOrder()
 {
-    // Level options, cmdSort, Vérifier, Arrêter, Generer, order, kind.
+    // Level options, cmdSort, Vérifier, Arrêter, Generer, order, kind, then
+    // the board's two rows. Qt's own chain is set too (for what walks it, such
+    // as a focus that leaves a row); focusNextPrevChild walks the stops.
     const QList<QWidget*> chain = {Option3[0], Option3[1], Option3[2], Option3[3], Option3[4],
                                    cmdSort,    Verifier,   Arreter,    Generer,    Option1,
-                                   Option2,    Option4[0], Option4[1]};
+                                   Option2,    Option4[0], Option4[1], Frame1,     Frame2};
     for (qsizetype i = 0; i + 1 < chain.size(); ++i)
         QWidget::setTabOrder(chain[i], chain[i + 1]);
+}
+
+QList<QWidget*> Form1::tabStops() const
+{
+    // An option group is entered on its selected option, as on every desktop:
+    // the arrow keys then move the choice within the group.
+    auto selected = [](std::initializer_list<QRadioButton*> group) -> QWidget* {
+        for (QRadioButton* b : group)
+            if (b->isChecked())
+                return b;
+        return *group.begin();
+    };
+    const QList<QWidget*> chain = {
+        selected({Option3[0], Option3[1], Option3[2], Option3[3], Option3[4]}),
+        cmdSort, Verifier, Arreter, Generer,
+        selected({Option1, Option2}),
+        selected({Option4[0], Option4[1]}),
+        Frame1, Frame2};
+    QList<QWidget*> stops;
+    for (QWidget* w : chain)
+        if (w->isEnabled() && w->isVisibleTo(this))
+            stops.append(w);
+    return stops;
+}
+
+bool Form1::focusNextPrevChild(bool next)
+{
+    const QList<QWidget*> stops = tabStops();
+    if (stops.isEmpty())
+        return QMainWindow::focusNextPrevChild(next);
+    // Where the focus is now: a control of the chain, or an option of a group,
+    // which stands at its group's place.
+    QWidget* focus = focusWidget();
+    int at = stops.indexOf(focus);
+    if (at < 0 && focus) {
+        auto* option = qobject_cast<QRadioButton*>(focus);
+        for (int i = 0; option && i < stops.size(); ++i)
+            if (qobject_cast<QRadioButton*>(stops[i]) && stops[i]->parentWidget() == option->parentWidget())
+                at = i;
+    }
+    const int n = int(stops.size());
+    const int to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
+    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 QList<QWidget*> Form1::controlsInOrder() const
@@ -492,6 +536,7 @@ void Form1::Generer_Click()
 
     for (QLabel* slot : Label5)
         slot->setText(QString());
+    pickTile(-1);
     Generer->setEnabled(false);
     Verifier->setEnabled(true);
     cmdSort->setEnabled(false);

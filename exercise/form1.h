@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+#include "boardrow.h"
 #include "clssort.h"
 #include "score.h"
 
@@ -66,9 +67,9 @@ public:
     QLabel* Image2 = nullptr;
     std::array<QLabel*, 2> Label3{};
     QLabel* Label4 = nullptr;
-    QFrame* Frame2 = nullptr;
+    BoardRow* Frame2 = nullptr;
     std::array<QLabel*, 8> Label5{};
-    QFrame* Frame1 = nullptr;
+    BoardRow* Frame1 = nullptr;
     std::array<QLabel*, 8> Label1{};
     QLabel* Label2 = nullptr;
 
@@ -77,6 +78,10 @@ public:
     QAction* Quitter = nullptr;
     QMenu* quoi = nullptr;
     QAction* apropos = nullptr;
+
+    // The stops of the Tab chain, in order: an option group counts once, by
+    // its selected option; disabled controls are left out.
+    QList<QWidget*> tabStops() const;
 
     // The controls in the window's control order, the order the scaling visits.
     QList<QWidget*> controlsInOrder() const;
@@ -98,6 +103,16 @@ public:
     // a slot drops it there.
     void Label1_MouseDown(int index);
     void Label5_DragDrop(int index, QLabel* source);
+
+    // Picking a tile and then a slot, for a child who cannot drag: Space on
+    // the tile row picks its current tile and moves on to the slot row; Space
+    // on the slot row drops the picked tile there and goes back to the tiles.
+    void Frame1_Activated(int index);
+    void Frame2_Activated(int index);
+    // The picked tile, or -1. A click on a tile picks it (or lets it go), a
+    // click on a slot drops it; a drop, a drawing, a success or the solution
+    // lets it go.
+    int picked() const { return pickedTile; }
 
     // The check, the score display and the sounds.
     void Verifier_Click();
@@ -122,6 +137,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     explicit Form1(QWidget* parent = nullptr);
@@ -140,8 +156,13 @@ private:
     QPointer<QLabel> dragSource;
     QWidget* dragOutline = nullptr;
     QPoint dragGrabOffset; // where the tile was taken, within the tile
-    void moveDragOutline(const QPoint& globalPos);
-    void endDrag(const QPoint& globalPos);
+    QPoint dragPressedAt;  // where the press was, in the window
+    // Positions in the window: those of the events, never global ones, which
+    // some desktops get wrong.
+    void moveDragOutline(const QPoint& inWindow);
+    void endDrag(const QPoint& inWindow, const QPointF& globalPos);
+    int pickedTile = -1;
+    void pickTile(int index);
     // Mouse events of the tiles while a drag may start, run or end; true when
     // the event was used.
     bool boardEvent(QObject* watched, QEvent* event);

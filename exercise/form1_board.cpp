@@ -7,8 +7,17 @@
 // moves and its release reach the tile's event filter wherever the pointer is.
 // Only this window's tiles can therefore ever reach a slot, and the drag works
 // the same on every platform, headless ones included.
+//
+// A child who cannot drag picks a tile instead, and then a slot: with a click
+// (a press and release on the tile without moving), or from the keyboard
+// (Space on the tile row, then Space on the slot row). The drop that follows is
+// the same as a mouse drop.
 #include "form1.h"
 
+#include "boardrow.h"
+#include "platform/platform.h"
+
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -51,15 +60,15 @@ void Form1::Label1_MouseDown(int index)
     dragOutline->show();
 }
 
-void Form1::moveDragOutline(const QPoint& globalPos)
+void Form1::moveDragOutline(const QPoint& inWindow)
 {
     if (!dragSource || !dragOutline)
         return;
     // The outline keeps the place where the tile was taken under the pointer.
-    dragOutline->move(mapFromGlobal(globalPos) - dragGrabOffset);
+    dragOutline->move(inWindow - dragGrabOffset);
 }
 
-void Form1::endDrag(const QPoint& globalPos)
+void Form1::endDrag(const QPoint& inWindow, const QPointF& globalPos)
 {
     QLabel* source = dragSource;
     dragSource = nullptr;
@@ -67,8 +76,19 @@ void Form1::endDrag(const QPoint& globalPos)
         dragOutline->hide();
     if (!source)
         return;
-    const int slot = indexOf(Label5, childAt(mapFromGlobal(globalPos)));
-    if (slot >= 0)
+    const int tile = indexOf(Label1, source);
+    // A press and release on the tile that was pressed, without moving: a
+    // click, which picks the tile (or lets go of it) instead of dragging it.
+    if ((inWindow - dragPressedAt).manhattanLength() < QApplication::startDragDistance()
+        && childAt(inWindow) == source) {
+        pickTile(pickedTile == tile ? -1 : tile);
+        return;
+    }
+    // The slot under the pointer, found from the pointer's place in this
+    // window (global positions are not to be trusted under every desktop),
+    // and only where no other window covers this one.
+    const int slot = indexOf(Label5, childAt(inWindow));
+    if (slot >= 0 && platform::windowStack().showsAt(this, globalPos))
         Label5_DragDrop(slot, source);
 }
 
@@ -78,13 +98,65 @@ void Form1::Label5_DragDrop(int index, QLabel* source)
         return;
     Label5[index]->setText(source->text());
     setBackground(source, kLightOrange);
+    // Whatever was picked has now been placed, or the child went on by dragging.
+    pickTile(-1);
+}
+
+void Form1::pickTile(int index)
+{
+    pickedTile = index >= 0 && index < int(Label1.size()) ? index : -1;
+    for (int i = 0; i < int(Label1.size()); ++i)
+        Frame1->cell(i)->setPicked(i == pickedTile);
+    if (pickedTile >= 0)
+        Frame1->setCurrent(pickedTile);
+}
+
+void Form1::Frame1_Activated(int index)
+{
+    pickTile(index);
+    // On to the slots: the first empty one, or the first when all are filled.
+    int target = 0;
+    for (int k = 0; k < int(Label5.size()); ++k) {
+        if (Label5[k]->text().isEmpty()) {
+            target = k;
+            break;
+        }
+    }
+    Frame2->setCurrent(target);
+    Frame2->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::Frame2_Activated(int index)
+{
+    if (pickedTile < 0)
+        return;
+    const int tile = pickedTile;
+    Label5_DragDrop(index, Label1[tile]);
+    Frame1->setCurrent(tile);
+    Frame1->setFocus(Qt::OtherFocusReason);
 }
 
 bool Form1::boardEvent(QObject* watched, QEvent* event)
 {
+    const int slot = indexOf(Label5, watched);
+    if (slot >= 0) {
+        // A click on a slot, once a tile is picked, drops the tile there.
+        if (event->type() == QEvent::MouseButtonRelease && pickedTile >= 0) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->buttons() == Qt::NoButton
+                && Label5[slot]->rect().contains(mouse->position().toPoint())) {
+                Frame2->setCurrent(slot);
+                Label5_DragDrop(slot, Label1[pickedTile]);
+                return true;
+            }
+        }
+        return false;
+    }
+
     const int tile = indexOf(Label1, watched);
     if (tile < 0)
         return false;
+    auto* tileWidget = static_cast<QWidget*>(watched);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
@@ -93,13 +165,14 @@ bool Form1::boardEvent(QObject* watched, QEvent* event)
         auto* mouse = static_cast<QMouseEvent*>(event);
         // The point of the tile under the pointer: the outline keeps it there.
         dragGrabOffset = mouse->position().toPoint();
+        dragPressedAt = tileWidget->mapTo(this, dragGrabOffset);
         Label1_MouseDown(tile);
         return true;
     }
     case QEvent::MouseMove:
         if (!dragSource)
             return false;
-        moveDragOutline(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        moveDragOutline(tileWidget->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
         return true;
     case QEvent::MouseButtonRelease: {
         if (!dragSource)
@@ -108,7 +181,7 @@ bool Form1::boardEvent(QObject* watched, QEvent* event)
         // With several buttons held, the drag ends with the last release.
         if (mouse->buttons() != Qt::NoButton)
             return true;
-        endDrag(mouse->globalPosition().toPoint());
+        endDrag(tileWidget->mapTo(this, mouse->position().toPoint()), mouse->globalPosition());
         return true;
     }
     default:

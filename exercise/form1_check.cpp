@@ -4,6 +4,7 @@
 
 #include "app/windows.h"
 #include "game/frmcolonnes.h"
+#include "platform/accessibility.h"
 #include "platform/platform.h"
 
 #include <QLabel>
@@ -81,10 +82,14 @@ void Form1::Verifier_Click()
                     Label1[i]->setText(QStringLiteral("?"));
                     Label5[i]->setText(QString());
                 }
+                pickTile(-1);
                 cmdSort->setEnabled(false);
                 Generer->setEnabled(true);
                 Verifier->setEnabled(false);
                 Generer->setFocus();
+                // A failure is told by its message box; a success only by a
+                // face and a sound, so it is also said to a screen reader.
+                accessibility::announce(this, QStringLiteral("Réussi ! Bravo !"));
             } else {
                 PlaySoundFile(QStringLiteral("perdu.wav"));
                 Image2->show();

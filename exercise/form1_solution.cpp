@@ -3,6 +3,7 @@
 // counts as a failure.
 #include "form1.h"
 
+#include "platform/accessibility.h"
 #include "platform/platform.h"
 
 #include <QLabel>
@@ -20,6 +21,8 @@ void Form1::cmdSort_Click()
     Generer->setFocus();
     for (QLabel* tile : Label1)
         setBackground(tile, kPink);
+    // The numbers move: a picked tile would now hold another number.
+    pickTile(-1);
 
     SortComparer& owner = *this;
     cSortUtil = std::make_unique<clsSort>(owner);
@@ -31,6 +34,7 @@ void Form1::cmdSort_Click()
     score.addFailure();
     ShowMark();
     Label3[1]->setText(QString::number(score.failuresOrZero()));
+    accessibility::announce(this, QStringLiteral("Voici la solution. Elle compte comme un échec."));
 }
 
 // Item k of the sort is the tile Label1(k - 1).

@@ -6,6 +6,8 @@
 #include "app/windows.h"
 #include "exercise/form1.h"
 #include "picturebox.h"
+#include "platform/accessibility.h"
+#include "platform/fonts.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "shape.h"
@@ -176,6 +178,8 @@ void frmColonnes::buildControls()
     lblVitesse->setFrameShape(QFrame::Box);
     lblVitesse->setAlignment(Qt::AlignCenter);
 
+    static const char* const colourNames[6] = {"Rouge : ", "Noir : ", "Vert : ",
+                                                "Bleu : ", "Jaune : ", "Magenta : "};
     struct Legend { double left, top; };
     static const Legend legend[6] = {{1725, 750}, {1725, 1200}, {1725, 1650},
                                      {2625, 750}, {2625, 1200}, {2625, 1650}};
@@ -184,8 +188,11 @@ void frmColonnes::buildControls()
         shpCarre[k]->setObjectName(QStringLiteral("shpCarre_%1").arg(k));
         twips::place(shpCarre[k], legend[k].left, legend[k].top, 240, 240);
         lblStatCouleur[k] = label(client, QStringLiteral("lblStatCouleur_%1").arg(k),
-                                  QStringLiteral("0"), makeFont("MS Sans Serif", 8.25, true),
+                                  QStringLiteral("0"),
+                                  fonts::named(QStringLiteral("MS Sans Serif"), 8.25, true),
                                   Qt::AlignRight, legend[k].left + 300, legend[k].top, 465, 240);
+        // A screen reader cannot see the colour of the square beside it.
+        accessibility::nameAfterText(lblStatCouleur[k], QString::fromUtf8(colourNames[k]));
     }
 
     const QFont caption = makeFont("Arial", 9, true);

@@ -27,6 +27,7 @@ void install(const Services& s)
     if (s.dialogs) g_services.dialogs = s.dialogs;
     if (s.application) g_services.application = s.application;
     if (s.registry) g_services.registry = s.registry;
+    if (s.windowStack) g_services.windowStack = s.windowStack;
 }
 
 SettingsMedium& settings() { return need(g_services.settings, "settings"); }
@@ -39,6 +40,7 @@ Shell& shell() { return need(g_services.shell, "shell"); }
 Dialogs& dialogs() { return need(g_services.dialogs, "dialogs"); }
 Application& application() { return need(g_services.application, "application"); }
 Registry& registry() { return need(g_services.registry, "registry"); }
+WindowStack& windowStack() { return need(g_services.windowStack, "window-stack"); }
 
 QString joinPath(const QString& folder, const QString& fileName)
 {

@@ -7,6 +7,7 @@
 // that it runs headless, fast and with results it decides.
 #pragma once
 
+#include <QPointF>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -83,6 +84,15 @@ public:
     virtual bool startProgram(const QString& path) = 0;
 };
 
+// Which window the user sees at a point of the screen.
+class WindowStack {
+public:
+    virtual ~WindowStack() = default;
+    // True when `window` is the window on top at the global point `globalPos`
+    // (not covered there by another window), or when the desktop cannot tell.
+    virtual bool showsAt(const QWidget* window, const QPointF& globalPos) = 0;
+};
+
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 
 // The modal message box and the modal input box.
@@ -119,6 +129,7 @@ struct Services {
     Dialogs* dialogs = nullptr;
     Application* application = nullptr;
     Registry* registry = nullptr;
+    WindowStack* windowStack = nullptr;
 };
 
 // Installs the services that the windows use from now on. The caller keeps
@@ -137,6 +148,7 @@ Shell& shell();
 Dialogs& dialogs();
 Application& application();
 Registry& registry();
+WindowStack& windowStack();
 
 // Joins a folder and a file name with the platform's separator.
 QString joinPath(const QString& folder, const QString& fileName);

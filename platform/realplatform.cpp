@@ -19,6 +19,9 @@
 #include <QTime>
 #include <QUrl>
 #include <QApplication>
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
 
 #include <cstdlib>
 #include <memory>
@@ -203,6 +206,21 @@ public:
     void terminateSilently() override { std::_Exit(0); }
 };
 
+class DesktopWindowStack final : public WindowStack {
+public:
+    bool showsAt(const QWidget* window, const QPointF& globalPos) override
+    {
+        // Only the X server tells which window lies on top at a point (from its
+        // own coordinates, which are also the events' global positions). A
+        // Wayland compositor keeps the stacking to itself, and a headless
+        // platform has none: there the window's own geometry decides.
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            return true;
+        const QWindow* top = QGuiApplication::topLevelAt(globalPos.toPoint());
+        return top && top == window->window()->windowHandle();
+    }
+};
+
 } // namespace
 
 void installReal()
@@ -217,6 +235,7 @@ void installReal()
     static ModalDialogs modal;
     static QtApplication app;
     static std::unique_ptr<Registry> systemRegistry(makeSystemRegistry());
+    static DesktopWindowStack stack;
     Services s;
     s.settings = &settingsMedium;
     s.singleCopy = &single;
@@ -228,6 +247,7 @@ void installReal()
     s.dialogs = &modal;
     s.application = &app;
     s.registry = systemRegistry.get();
+    s.windowStack = &stack;
     install(s);
 }
 

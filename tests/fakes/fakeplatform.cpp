@@ -113,6 +113,7 @@ Platform::Platform()
     s.dialogs = &dialogs;
     s.application = &application;
     s.registry = &registry;
+    s.windowStack = &windowStack;
     platform::install(s);
 }
 

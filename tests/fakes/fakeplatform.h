@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 
 #include <QList>
+#include <QRectF>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -152,6 +153,22 @@ private:
     std::vector<std::string> m_handles; // handle n is m_handles[n - 1]
 };
 
+// The screen: the rectangles (global coordinates) where another window covers
+// the program's windows.
+class WindowStack : public platform::WindowStack {
+public:
+    QList<QRectF> covered;
+    int asked = 0;
+    bool showsAt(const QWidget*, const QPointF& globalPos) override
+    {
+        ++asked;
+        for (const QRectF& r : covered)
+            if (r.contains(globalPos))
+                return false;
+        return true;
+    }
+};
+
 struct Platform {
     Settings settings;
     SingleCopy singleCopy;
@@ -163,6 +180,7 @@ struct Platform {
     Dialogs dialogs;
     Application application;
     Registry registry;
+    WindowStack windowStack;
     Platform();
 };
 

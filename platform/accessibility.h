@@ -1,0 +1,34 @@
+// What a screen reader hears of the program's own controls: labels read with
+// what their number stands for, and short notices of what has just happened.
+// Qt's own accessibility (AT-SPI on Linux) carries them; nothing is to switch on.
+#pragma once
+
+#include <QAccessibleWidget>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace accessibility {
+
+// A screen reader reads `label` as `prefix` followed by its text, or by
+// `whenEmpty` while it shows nothing (an empty label would otherwise be read
+// with the title of the frame around it). The name follows every new text.
+void nameAfterText(QLabel* label, const QString& prefix, const QString& whenEmpty = QString());
+
+// The name that nameAfterText gives to `label` with its present text.
+QString labelName(const QLabel* label);
+
+// Says `text` to a screen reader, as a notice of the window `window`.
+void announce(QWidget* window, const QString& text);
+
+// The accessible side of a label named by nameAfterText: a static text whose
+// name is its prefix and text. Subclasses give cells of a row their own role.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(QLabel* label, QAccessible::Role role = QAccessible::StaticText);
+    QString text(QAccessible::Text t) const override;
+    QLabel* label() const;
+};
+
+} // namespace accessibility

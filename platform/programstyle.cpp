@@ -1,0 +1,117 @@
+#include "programstyle.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QtMath>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+{
+    setObjectName(QStringLiteral("montivant"));
+}
+
+void ProgramStyle::install()
+{
+    if (!qobject_cast<ProgramStyle*>(QApplication::style()))
+        QApplication::setStyle(new ProgramStyle);
+}
+
+QColor ProgramStyle::focusMarkColour(const QColor& background)
+{
+    // Black keeps at least 3:1 against every background lighter than a middle
+    // grey, white against the darker ones.
+    return background.isValid() && background.lightnessF() < 0.45 ? QColor(Qt::white)
+                                                                   : QColor(Qt::black);
+}
+
+void ProgramStyle::drawFocusMark(QPainter* painter, const QRect& rect, const QColor& background)
+{
+    const QColor colour = focusMarkColour(background);
+    const int w = 2;
+    painter->save();
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(colour);
+    painter->drawRect(QRect(rect.left(), rect.top(), rect.width(), w));
+    painter->drawRect(QRect(rect.left(), rect.bottom() - w + 1, rect.width(), w));
+    painter->drawRect(QRect(rect.left(), rect.top(), w, rect.height()));
+    painter->drawRect(QRect(rect.right() - w + 1, rect.top(), w, rect.height()));
+    painter->restore();
+}
+
+int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const
+{
+    if (metric == PM_RadioButtonLabelSpacing)
+        return 3;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+namespace {
+
+// The round mark of an option button, made smaller where the button is lower
+// than it: whole rather than cut. At a fractional screen scale the last row of
+// device pixels of the button is only partly its own, so the mark keeps one
+// logical pixel clear of it.
+QRect wholeRoundMark(const QRect& mark, const QWidget* widget)
+{
+    if (!widget)
+        return mark;
+    const qreal ratio = widget->devicePixelRatioF();
+    const int room = widget->height() - (ratio == qFloor(ratio) ? 0 : 1);
+    if (mark.height() <= room || room <= 0)
+        return mark;
+    return QRect(mark.left(), (widget->height() - room) / 2, room, room);
+}
+
+} // namespace
+
+void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const
+{
+    if (element == PE_FrameFocusRect) {
+        QColor background;
+        if (const auto* focus = qstyleoption_cast<const QStyleOptionFocusRect*>(option))
+            background = focus->backgroundColor;
+        if (!background.isValid())
+            background = option->palette.color(widget ? widget->backgroundRole() : QPalette::Window);
+        // The mark stays inside the control, where nothing of its neighbours
+        // can cover it.
+        QRect r = option->rect;
+        if (widget)
+            r = r.intersected(widget->rect());
+        drawFocusMark(painter, r, background);
+        return;
+    }
+    if (element == PE_IndicatorRadioButton) {
+        QStyleOption whole(*option);
+        whole.rect = wholeRoundMark(option->rect, widget);
+        QProxyStyle::drawPrimitive(element, &whole, painter, widget);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const
+{
+    if (element == CE_MenuItem) {
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+            if (item->checkType != QStyleOptionMenuItem::NotCheckable && !item->checked) {
+                QStyleOptionMenuItem unmarked = *item;
+                unmarked.checkType = QStyleOptionMenuItem::NotCheckable;
+                QProxyStyle::drawControl(element, &unmarked, painter, widget);
+                return;
+            }
+        }
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+    // Fusion marks a focused push button by a pale outline only.
+    if (element == CE_PushButton && (option->state & State_HasFocus)) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(*option);
+        focus.rect = subElementRect(SE_PushButtonFocusRect, option, widget);
+        focus.backgroundColor = option->palette.color(QPalette::Button);
+        proxy()->drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+    }
+}

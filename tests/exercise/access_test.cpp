@@ -1,0 +1,444 @@
+// The exercise without a mouse drag: the Tab chain of the main window, the
+// board's rows from the keyboard, picking with single clicks, and what a screen
+// reader is told (names, states, notices) through Qt's accessibility.
+#include "exercise/form1.h"
+#include "fakes/fakeplatform.h"
+#include "game/frmcolonnes.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+// The notices given to screen readers: a notice is spoken as it is shown (Qt
+// tells the screen reader that it is showing), so each Show of the notice
+// widget is one notice, read with its accessible role and name.
+struct NoticeWatch : QObject {
+    QStringList notices;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("annonce")) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(watched);
+            if (iface && iface->role() == QAccessible::Notification)
+                notices.append(iface->text(QAccessible::Name));
+        }
+        return false;
+    }
+};
+
+QString nameOf(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+}
+
+} // namespace
+
+class AccessTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void tabChain_data();
+    void tabChain();
+    void keyboardAlone();
+    void spaceOnASlotWithNothingPicked();
+    void singleClicks_data();
+    void singleClicks();
+    void pickLetGo_data();
+    void pickLetGo();
+    void dropDecidedInTheWindow_data();
+    void dropDecidedInTheWindow();
+    void namesFollowTheBoard();
+    void scoreAndFacesNamed();
+    void successAndSolutionAnnounced();
+    void gameCountersNamed();
+
+private:
+    void generate(); // 11 22 ... 88
+    void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void click(QWidget* target);
+    std::unique_ptr<fake::Platform> fake;
+    Form1* w = nullptr;
+    NoticeWatch watch;
+};
+
+void AccessTest::initTestCase()
+{
+    qApp->installEventFilter(&watch);
+}
+
+void AccessTest::init()
+{
+    fake = std::make_unique<fake::Platform>();
+    Form1::resetRunState();
+    w = Form1::Show();
+    QVERIFY(w);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    // Shortcuts (Alt+G) go to the focus window.
+    QTRY_COMPARE(QGuiApplication::focusWindow(), w->windowHandle());
+    watch.notices.clear();
+}
+
+void AccessTest::cleanup()
+{
+    delete Form1::instance();
+    delete frmColonnes::instance();
+    w = nullptr;
+    fake.reset();
+}
+
+void AccessTest::generate()
+{
+    for (int i = 0; i < 8; ++i)
+        fake->random.queued.push_back((10.5 + 11 * i) / 100.0);
+    key(Qt::Key_G, Qt::AltModifier);
+    // An access key presses its button with a short animation.
+    QTRY_COMPARE(w->Label1[7]->text(), QString("88"));
+}
+
+// A key pressed as the keyboard does: through the window, to the focus, with
+// shortcuts such as Alt+G looked up first.
+void AccessTest::key(int k, Qt::KeyboardModifiers modifiers)
+{
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(w->windowHandle(), Qt::Key(k), modifiers);
+}
+
+// A press and release without moving, through the window as real input.
+void AccessTest::click(QWidget* target)
+{
+    const QPoint at = target->mapTo(w, target->rect().center());
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void AccessTest::tabChain_data()
+{
+    QTest::addColumn<QString>("setUp");
+    QTest::addColumn<QStringList>("stops"); // from the first show, one Tab each
+    // The buttons disabled at the time are skipped; each option group is
+    // entered on its selected option.
+    QTest::newRow("first show")
+        << "" << QStringList{"Option3_0", "Vérifier", "Arrêter", "Generer", "Option2",
+                             "Option4_0", "Frame1", "Frame2", "Option3_0"};
+    QTest::newRow("numbers drawn, other options")
+        << "draw level1 ascending decimals"
+        << QStringList{"Option3_1", "Vérifier", "Arrêter", "Option1", "Option4_1", "Frame1",
+                       "Frame2", "Option3_1"};
+    QTest::newRow("after a check: the solution enabled")
+        << "check" << QStringList{"Option3_0", "cmdSort", "Vérifier", "Arrêter", "Generer",
+                                  "Option2", "Option4_0", "Frame1", "Frame2", "Option3_0"};
+}
+
+void AccessTest::tabChain()
+{
+    QFETCH(QString, setUp);
+    QFETCH(QStringList, stops);
+    QCOMPARE(QApplication::focusWidget(), w->Option3[0]);
+    if (setUp.contains("draw"))
+        generate();
+    // Decimals first: choosing them brings the level back to "< 100".
+    if (setUp.contains("decimals"))
+        w->Option4[1]->click();
+    if (setUp.contains("level1"))
+        w->Option3[1]->click();
+    if (setUp.contains("ascending"))
+        w->Option1->click();
+    if (setUp.contains("check"))
+        w->Verifier_Click(); // empty slots: a message, and the solution is enabled
+    // The walk starts at the first stop, wherever the set-up left the focus.
+    w->tabStops().constFirst()->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget()->objectName(), stops.first());
+    for (qsizetype i = 1; i < stops.size(); ++i) {
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), stops[i]);
+    }
+    // Shift+Tab walks back the same stops.
+    for (qsizetype i = stops.size() - 2; i >= 0; --i) {
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), stops[i]);
+    }
+}
+
+// A whole exercise from the keyboard: Alt+G, then for each slot a tile chosen
+// with the arrows, Space, Space, and Enter to check.
+void AccessTest::keyboardAlone()
+{
+    generate();
+    w->Frame1->setFocus(Qt::TabFocusReason);
+    // Descending (the order at start): 88 (tile 7) first, 11 (tile 0) last.
+    for (int slot = 0; slot < 8; ++slot) {
+        const int tile = 7 - slot;
+        key(Qt::Key_Home);
+        if (tile == 7) {
+            key(Qt::Key_End);
+        } else {
+            for (int r = 0; r < tile; ++r)
+                key(Qt::Key_Right);
+        }
+        QCOMPARE(w->Frame1->current(), tile);
+        key(Qt::Key_Space);
+        // Picked, marked, and on to the first empty slot.
+        QCOMPARE(w->picked(), tile);
+        QVERIFY(w->Frame1->cell(tile)->picked());
+        QCOMPARE(QApplication::focusWidget(), w->Frame2);
+        QCOMPARE(w->Frame2->current(), slot);
+        QCOMPARE(w->background(w->Label1[tile]), Form1::kLightYellow);
+        key(Qt::Key_Space);
+        // Dropped as a mouse drop does, and back to the tiles.
+        QCOMPARE(w->Label5[slot]->text(), w->Label1[tile]->text());
+        QCOMPARE(w->background(w->Label1[tile]), Form1::kLightOrange);
+        QCOMPARE(w->picked(), -1);
+        QCOMPARE(QApplication::focusWidget(), w->Frame1);
+        QCOMPARE(w->Frame1->current(), tile);
+    }
+    key(Qt::Key_Return);
+    QCOMPARE(Form1::state().score.Successes, qint16(1));
+    QCOMPARE(fake->sound.played, QStringList{"/opt/montivant/gagner.wav"});
+    QVERIFY(fake->dialogs.messages.isEmpty());
+}
+
+void AccessTest::spaceOnASlotWithNothingPicked()
+{
+    generate();
+    w->Frame2->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Right);
+    key(Qt::Key_Space);
+    for (QLabel* slot : w->Label5)
+        QCOMPARE(slot->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), w->Frame2);
+    // Arrows stop at the ends of the row.
+    key(Qt::Key_End);
+    key(Qt::Key_Right);
+    QCOMPARE(w->Frame2->current(), 7);
+    key(Qt::Key_Home);
+    key(Qt::Key_Left);
+    QCOMPARE(w->Frame2->current(), 0);
+}
+
+void AccessTest::singleClicks_data()
+{
+    QTest::addColumn<QString>("clicks"); // t3 = tile 3, s5 = slot 5
+    QTest::addColumn<QStringList>("slotTexts");
+    QTest::addColumn<int>("picked");
+    QTest::newRow("a tile, then a slot") << "t3 s5" << QStringList{"", "", "", "", "", "44", "", ""} << -1;
+    QTest::newRow("another tile replaces the pick")
+        << "t3 t6 s0" << QStringList{"77", "", "", "", "", "", "", ""} << -1;
+    QTest::newRow("the picked tile again lets it go") << "t3 t3 s0" << QStringList(8, "") << -1;
+    QTest::newRow("a slot with nothing picked") << "s2" << QStringList(8, "") << -1;
+    QTest::newRow("one pick, one drop") << "t1 s1 s2" << QStringList{"", "22", "", "", "", "", "", ""} << -1;
+    QTest::newRow("picked, not yet dropped") << "t4" << QStringList(8, "") << 4;
+}
+
+// A child who cannot drag uses two single clicks; the focus stays where it was.
+void AccessTest::singleClicks()
+{
+    QFETCH(QString, clicks);
+    QFETCH(QStringList, slotTexts);
+    QFETCH(int, picked);
+    generate();
+    QWidget* focus = QApplication::focusWidget();
+    for (const QString& c : clicks.split(' ')) {
+        const int i = c.mid(1).toInt();
+        click(c.startsWith('t') ? w->Label1[i] : w->Label5[i]);
+    }
+    for (int k = 0; k < 8; ++k)
+        QCOMPARE(w->Label5[k]->text(), slotTexts[k]);
+    QCOMPARE(w->picked(), picked);
+    for (int i = 0; i < 8; ++i) {
+        QCOMPARE(w->Frame1->cell(i)->picked(), i == picked);
+        // The mark is never the background, which tells whether a tile was used.
+        const bool used = slotTexts.contains(w->Label1[i]->text());
+        QCOMPARE(w->background(w->Label1[i]), used ? Form1::kLightOrange : Form1::kLightYellow);
+    }
+    QCOMPARE(QApplication::focusWidget(), focus);
+    if (auto* outline = w->findChild<QWidget*>("dragOutline"))
+        QVERIFY(outline->isHidden());
+}
+
+void AccessTest::pickLetGo_data()
+{
+    QTest::addColumn<QString>("event");
+    for (const char* e : {"drawing", "success", "solution", "drag"})
+        QTest::newRow(e) << QString(e);
+}
+
+// A pick lasts until a drawing, a success, the solution or another drop.
+void AccessTest::pickLetGo()
+{
+    QFETCH(QString, event);
+    generate();
+    if (event == "success") {
+        for (int slot = 0; slot < 8; ++slot)
+            w->Label5_DragDrop(slot, w->Label1[7 - slot]);
+    }
+    click(w->Label1[2]);
+    QCOMPARE(w->picked(), 2);
+    if (event == "drawing") {
+        for (int i = 0; i < 8; ++i)
+            fake->random.queued.push_back(0.5);
+        w->Generer_Click();
+    } else if (event == "success") {
+        w->Verifier_Click();
+        QCOMPARE(Form1::state().score.Successes, qint16(1));
+    } else if (event == "solution") {
+        w->Verifier_Click();
+        w->cmdSort->click();
+    } else {
+        QWindow* window = w->windowHandle();
+        const QPoint from = w->Label1[5]->mapTo(w, w->Label1[5]->rect().center());
+        const QPoint to = w->Label5[4]->mapTo(w, w->Label5[4]->rect().center());
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(window, (from + to) / 2);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, to);
+        QCOMPARE(w->Label5[4]->text(), QString("66"));
+    }
+    QCOMPARE(w->picked(), -1);
+    for (int i = 0; i < 8; ++i)
+        QVERIFY(!w->Frame1->cell(i)->picked());
+}
+
+void AccessTest::dropDecidedInTheWindow_data()
+{
+    QTest::addColumn<bool>("covered");     // another window lies over the slot
+    QTest::addColumn<QPoint>("globalSkew"); // how wrong the desktop's global position is
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain drop") << false << QPoint() << "33";
+    QTest::newRow("global position 28 px off") << false << QPoint(0, 28) << "33";
+    QTest::newRow("slot under another window") << true << QPoint() << "";
+}
+
+// The slot of a drop is the one under the pointer in the window, from the
+// events' positions in the window; a slot that another window covers is not.
+void AccessTest::dropDecidedInTheWindow()
+{
+    QFETCH(bool, covered);
+    QFETCH(QPoint, globalSkew);
+    QFETCH(QString, expected);
+    generate();
+    QLabel* tile = w->Label1[2];
+    QLabel* slot = w->Label5[3];
+    if (covered)
+        fake->windowStack.covered.append(QRectF(slot->mapToGlobal(QPoint(0, 0)), slot->size()));
+    auto send = [&](QEvent::Type type, QWidget* over, Qt::MouseButtons held) {
+        const QPoint inWindow = over->mapTo(w, over->rect().center());
+        const QPointF local = tile->mapFrom(w, inWindow);
+        QMouseEvent event(type, local, local, w->mapToGlobal(inWindow) + globalSkew,
+                          Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(tile, &event);
+    };
+    send(QEvent::MouseButtonPress, tile, Qt::LeftButton);
+    send(QEvent::MouseMove, slot, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, slot, Qt::NoButton);
+    QCOMPARE(slot->text(), expected);
+    QCOMPARE(w->background(tile), expected.isEmpty() ? Form1::kLightYellow : Form1::kLightOrange);
+    for (int k = 0; k < 8; ++k)
+        if (k != 3)
+            QCOMPARE(w->Label5[k]->text(), QString());
+}
+
+// Rows named and listed left to right; cells named after their place and text,
+// followed through every change; the pick and the keyboard's place as states.
+void AccessTest::namesFollowTheBoard()
+{
+    QAccessibleInterface* tiles = QAccessible::queryAccessibleInterface(w->Frame1);
+    QAccessibleInterface* slotRow = QAccessible::queryAccessibleInterface(w->Frame2);
+    QCOMPARE(tiles->text(QAccessible::Name), QString("Nombres proposés"));
+    QCOMPARE(slotRow->text(QAccessible::Name), QString("Cases de la réponse"));
+    QCOMPARE(tiles->role(), QAccessible::List);
+    QCOMPARE(tiles->childCount(), 8);
+    for (int i = 0; i < 8; ++i) {
+        QCOMPARE(tiles->child(i)->object(), w->Label1[i]);
+        QCOMPARE(tiles->indexOfChild(tiles->child(i)), i);
+        QCOMPARE(slotRow->child(i)->object(), w->Label5[i]);
+        QCOMPARE(tiles->child(i)->role(), QAccessible::ListItem);
+        QCOMPARE(tiles->child(i)->parent()->object(), w->Frame1);
+    }
+    QCOMPARE(nameOf(w->Label1[0]), QString("Nombre 1 : ?"));
+    QCOMPARE(nameOf(w->Label5[7]), QString("Case 8 : vide"));
+
+    w->Label1[2]->setText("1 234");
+    QCOMPARE(nameOf(w->Label1[2]), QString("Nombre 3 : 1 234"));
+    w->Label5_DragDrop(1, w->Label1[2]);
+    QCOMPARE(nameOf(w->Label5[1]), QString("Case 2 : 1 234"));
+
+    click(w->Label1[2]);
+    QVERIFY(tiles->child(2)->state().selected);
+    QVERIFY(!tiles->child(1)->state().selected);
+
+    // The keyboard's place: the focused row tells which cell has the focus.
+    w->Frame1->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Right);
+    // The pick made tile 3 the row's current cell; Right moved on to tile 4.
+    QCOMPARE(tiles->focusChild()->object(), w->Label1[3]);
+    QVERIFY(tiles->child(3)->state().focused);
+    QVERIFY(!tiles->child(2)->state().focused);
+    QVERIFY(!slotRow->child(0)->state().focused);
+    // The press action does what Space does.
+    tiles->child(5)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(w->picked(), 5);
+}
+
+void AccessTest::scoreAndFacesNamed()
+{
+    // Empty labels do not take the frame's title.
+    QCOMPARE(nameOf(w->Label3[0]), QString("Réussites : 0"));
+    QCOMPARE(nameOf(w->Label3[1]), QString("Échecs : 0"));
+    QCOMPARE(nameOf(w->Label4), QString("Note : aucune"));
+    generate();
+    w->Label5_DragDrop(0, w->Label1[0]); // 11 first: out of order in descending
+    for (int slot = 1; slot < 8; ++slot)
+        w->Label5_DragDrop(slot, w->Label1[8 - slot]);
+    fake->dialogs.answers.clear();
+    w->Verifier_Click();
+    QCOMPARE(fake->dialogs.messages.size(), 1); // "1 Erreur(s)"
+    QCOMPARE(nameOf(w->Label3[0]), QString("Réussites : 0"));
+    QCOMPARE(nameOf(w->Label3[1]), QString("Échecs : 1"));
+    QCOMPARE(nameOf(w->Label4), QString("Note : ") + w->Label4->text());
+    QVERIFY(w->Image2->isVisible());
+    QCOMPARE(nameOf(w->Image2), QString("Raté"));
+    QCOMPARE(nameOf(w->Image1), QString("Réussi"));
+}
+
+void AccessTest::successAndSolutionAnnounced()
+{
+    generate();
+    for (int slot = 0; slot < 8; ++slot)
+        w->Label5_DragDrop(slot, w->Label1[7 - slot]);
+    w->Verifier_Click();
+    QCOMPARE(watch.notices, QStringList{"Réussi ! Bravo !"});
+    // A second success is told again.
+    generate();
+    for (int slot = 0; slot < 8; ++slot)
+        w->Label5_DragDrop(slot, w->Label1[7 - slot]);
+    w->Verifier_Click();
+    QCOMPARE(watch.notices.size(), 2);
+    // A refused answer is told by its message box alone.
+    generate();
+    w->Verifier_Click();
+    QCOMPARE(watch.notices.size(), 2);
+    w->cmdSort->click();
+    QCOMPARE(watch.notices.size(), 3);
+    QVERIFY(watch.notices.last().contains("solution"));
+}
+
+void AccessTest::gameCountersNamed()
+{
+    frmColonnes* game = frmColonnes::Load();
+    QVERIFY(game);
+    const char* colours[] = {"Rouge", "Noir", "Vert", "Bleu", "Jaune", "Magenta"};
+    for (int k = 0; k < 6; ++k)
+        QCOMPARE(nameOf(game->lblStatCouleur[k]), QString("%1 : 0").arg(colours[k]));
+    game->lblStatCouleur[4]->setText("12");
+    QCOMPARE(nameOf(game->lblStatCouleur[4]), QString("Jaune : 12"));
+}
+
+QTEST_MAIN(AccessTest)
+#include "access_test.moc"

@@ -1,0 +1,225 @@
+// The program's look where the desktop's style falls short: a focus mark that
+// every child can see (at least 3:1 against what lies under it), round marks
+// of option buttons drawn whole, menus that mark only the chosen item, and
+// Qt's own texts in French. Run at the screen scales 100 % and 150 %.
+#include "about/frmabout.h"
+#include "exercise/form1.h"
+#include "fakes/fakeplatform.h"
+#include "platform/programstyle.h"
+#include "platform/qttexts.h"
+#include "tips/frmtip.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionMenuItem>
+#include <QtTest>
+
+namespace {
+
+// WCAG's contrast ratio of two colours.
+double contrast(QColor a, QColor b)
+{
+    auto luminance = [](QColor c) {
+        auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF())
+               + 0.0722 * channel(c.blueF());
+    };
+    double la = luminance(a), lb = luminance(b);
+    if (la < lb)
+        std::swap(la, lb);
+    return (la + 0.05) / (lb + 0.05);
+}
+
+} // namespace
+
+class StyleTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void focusMarkSeen_data();
+    void focusMarkSeen();
+    void roundMarksWhole();
+    void onlyTheChosenMenuItemMarked();
+    void qtTextsInFrench();
+
+private:
+    std::unique_ptr<fake::Platform> fake;
+};
+
+void StyleTest::initTestCase()
+{
+    fake = std::make_unique<fake::Platform>();
+    ProgramStyle::install();
+}
+
+void StyleTest::cleanup()
+{
+    delete Form1::instance();
+    delete frmTip::instance();
+    delete frmAbout::instance();
+}
+
+void StyleTest::focusMarkSeen_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    for (const char* control : {"Option3_0", "Option2", "Option4_1", "Vérifier", "Generer",
+                                "Frame1", "Frame2"})
+        QTest::newRow(control) << "Form1" << QString(control);
+    QTest::newRow("tip OK") << "frmTip" << "cmdOK";
+    QTest::newRow("tip check box") << "frmTip" << "chkLoadTipsAtStartup";
+    QTest::newRow("about OK") << "frmAbout" << "cmdOK";
+    QTest::newRow("about system information") << "frmAbout" << "cmdSysInfo";
+}
+
+// The pixels that change when a control takes the focus make a frame that
+// stands out from what was there before by at least 3:1.
+void StyleTest::focusMarkSeen()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QWidget* top = nullptr;
+    if (window == "Form1") {
+        Form1::resetRunState();
+        top = Form1::Show();
+    } else if (window == "frmTip") {
+        frmTip::resetRunState();
+        top = frmTip::Load();
+    } else {
+        top = frmAbout::Load();
+    }
+    QVERIFY(top);
+    top->show();
+    top->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(top));
+    auto* target = top->findChild<QWidget*>(control);
+    QVERIFY(target);
+    // A row shows the mark on its current cell.
+    QWidget* shown = target;
+    if (auto* row = qobject_cast<BoardRow*>(target))
+        shown = row->cell(row->current());
+
+    top->setFocus(); // away from every control
+    QVERIFY(!target->hasFocus());
+    const QImage before = shown->grab().toImage();
+    target->setFocus(Qt::TabFocusReason);
+    QVERIFY(target->hasFocus());
+    const QImage after = shown->grab().toImage();
+    QCOMPARE(after.size(), before.size());
+
+    int changed = 0, strong = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            const QColor a = after.pixelColor(x, y), b = before.pixelColor(x, y);
+            if (a == b)
+                continue;
+            ++changed;
+            if (contrast(a, b) >= 3.0)
+                ++strong;
+        }
+    }
+    // At least a frame of one device pixel around a small caption. (Other
+    // pixels may change too, such as a button becoming the default one.)
+    QVERIFY2(strong >= 40,
+             qPrintable(QString("%1 of %2 changed pixels reach 3:1").arg(strong).arg(changed)));
+}
+
+// The level options are lower than Fusion's round mark: the mark is drawn
+// smaller rather than cut, as high as it is wide.
+void StyleTest::roundMarksWhole()
+{
+    Form1::resetRunState();
+    Form1* w = Form1::Show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->setFocus(); // no focus mark beside the round marks
+    for (QRadioButton* option : w->Option3) {
+        const QImage image = option->grab().toImage();
+        const QColor background = option->palette().color(QPalette::Window);
+        QStyleOptionButton o;
+        o.initFrom(option);
+        const QRect mark = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, option);
+        // The mark's extent in device pixels: what differs from the background
+        // left of the caption.
+        const int columns = int((mark.right() + 2) * image.devicePixelRatio());
+        int top = image.height(), bottom = -1, left = columns, right = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < columns && x < image.width(); ++x) {
+                if (contrast(image.pixelColor(x, y), background) > 1.15) {
+                    top = qMin(top, y);
+                    bottom = qMax(bottom, y);
+                    left = qMin(left, x);
+                    right = qMax(right, x);
+                }
+            }
+        }
+        const int height = bottom - top + 1, width = right - left + 1;
+        QVERIFY2(width > 4 && height >= width,
+                 qPrintable(QString("%1: a mark %2 wide and %3 high")
+                                .arg(option->objectName())
+                                .arg(width)
+                                .arg(height)));
+    }
+}
+
+// A menu of checkable items shows a mark beside the chosen one only: the
+// others are drawn exactly as items that cannot be checked.
+void StyleTest::onlyTheChosenMenuItemMarked()
+{
+    QMenu menu;
+    QStyleOptionMenuItem item;
+    item.initFrom(&menu);
+    item.rect = QRect(0, 0, 120, 22);
+    item.text = QStringLiteral("&2 Lent");
+    item.menuItemType = QStyleOptionMenuItem::Normal;
+    item.menuHasCheckableItems = true;
+    item.maxIconWidth = 16;
+    auto render = [&](QStyleOptionMenuItem::CheckType type, bool checked) {
+        QImage image(item.rect.size(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        QStyleOptionMenuItem o = item;
+        o.checkType = type;
+        o.checked = checked;
+        menu.style()->drawControl(QStyle::CE_MenuItem, &o, &p, &menu);
+        return image;
+    };
+    const QImage plain = render(QStyleOptionMenuItem::NotCheckable, false);
+    QCOMPARE(render(QStyleOptionMenuItem::NonExclusive, false), plain);
+    QVERIFY(render(QStyleOptionMenuItem::NonExclusive, true) != plain);
+}
+
+// The buttons of Qt's dialogs and the edit menu of a text box speak French.
+void StyleTest::qtTextsInFrench()
+{
+    QVERIFY2(qttexts::installFrench(), "Qt's French catalogue (qt6-translations-l10n) is missing");
+    QInputDialog dialog;
+    dialog.setLabelText(QStringLiteral("Bravo! vous avez le meilleur score, votre nom : "));
+    dialog.show();
+    QStringList buttons;
+    for (QAbstractButton* b : dialog.findChild<QDialogButtonBox*>()->buttons())
+        buttons.append(b->text().remove('&'));
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{"Annuler", "OK"}));
+
+    QLineEdit edit;
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QStringList entries;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator())
+            entries.append(a->text().remove('&').section('\t', 0, 0));
+    QVERIFY2(entries.contains("Coller") && entries.contains("Copier"), qPrintable(entries.join(", ")));
+    for (const char* english : {"Paste", "Copy", "Cut", "Undo", "Select All"})
+        QVERIFY2(!entries.contains(english), english);
+}
+
+QTEST_MAIN(StyleTest)
+#include "style_test.moc"

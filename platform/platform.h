@@ -137,6 +137,8 @@ struct Services {
 void install(const Services& services);
 // Installs the real implementations (once per process).
 void installReal();
+// The desktop's own window stack (for tests that drive real input).
+WindowStack& desktopWindowStack();
 
 SettingsMedium& settings();
 SingleCopy& singleCopy();

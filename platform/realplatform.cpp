@@ -223,6 +223,12 @@ public:
 
 } // namespace
 
+WindowStack& desktopWindowStack()
+{
+    static DesktopWindowStack stack;
+    return stack;
+}
+
 void installReal()
 {
     static IniSettings settingsMedium;
@@ -235,7 +241,6 @@ void installReal()
     static ModalDialogs modal;
     static QtApplication app;
     static std::unique_ptr<Registry> systemRegistry(makeSystemRegistry());
-    static DesktopWindowStack stack;
     Services s;
     s.settings = &settingsMedium;
     s.singleCopy = &single;
@@ -247,7 +252,7 @@ void installReal()
     s.dialogs = &modal;
     s.application = &app;
     s.registry = systemRegistry.get();
-    s.windowStack = &stack;
+    s.windowStack = &desktopWindowStack();
     install(s);
 }
 

@@ -6,3 +6,9 @@ montivant_test(sort_test ${CMAKE_CURRENT_LIST_DIR}/sort_test.cpp)
 montivant_test(solution_test ${CMAKE_CURRENT_LIST_DIR}/solution_test.cpp)
 montivant_test(handover_test ${CMAKE_CURRENT_LIST_DIR}/handover_test.cpp)
 montivant_test(access_test ${CMAKE_CURRENT_LIST_DIR}/access_test.cpp)
+# The board under real pointer input on an X server.
+add_executable(realinput_test ${CMAKE_CURRENT_LIST_DIR}/realinput_test.cpp)
+target_link_libraries(realinput_test PRIVATE montivant_fakes)
+add_test(NAME realinput_test
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../reliability/under_x.sh $<TARGET_FILE:realinput_test>)
+set_tests_properties(realinput_test PROPERTIES TIMEOUT 300)

@@ -37,6 +37,7 @@ int main(int argc, char** argv)
     }
     g_qtHandler = qInstallMessageHandler(dropRuntimeFolderWarning);
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.montivant.montivant"));
     // The program decides itself when its last window has gone (see windows.h).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(fonts::dialogDefault());

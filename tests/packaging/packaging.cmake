@@ -1,0 +1,19 @@
+# The Debian package as Debian and the desktops see it.
+set(pkg_tests ${CMAKE_CURRENT_LIST_DIR})
+
+if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
+  add_test(NAME packaging_lintian
+    COMMAND bash ${pkg_tests}/lintian.sh ${CMAKE_BINARY_DIR})
+  add_test(NAME packaging_conffile_upgrade
+    COMMAND bash ${pkg_tests}/conffile_upgrade.sh ${CMAKE_BINARY_DIR})
+  # cpack from the same build folder as the install tests: one at a time.
+  set_tests_properties(packaging_lintian packaging_conffile_upgrade PROPERTIES
+    RESOURCE_LOCK montivant_install TIMEOUT 300)
+
+  add_test(NAME packaging_wayland_app_id
+    COMMAND bash ${pkg_tests}/wayland_app_id.sh $<TARGET_FILE:montivant>
+            ${CMAKE_BINARY_DIR}/packaging/fr.montivant.montivant.desktop)
+  set_tests_properties(packaging_conffile_upgrade packaging_wayland_app_id
+    PROPERTIES SKIP_RETURN_CODE 77)
+  set_tests_properties(packaging_wayland_app_id PROPERTIES TIMEOUT 120)
+endif()

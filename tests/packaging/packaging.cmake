@@ -10,10 +10,14 @@ if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
   set_tests_properties(packaging_lintian packaging_conffile_upgrade PROPERTIES
     RESOURCE_LOCK montivant_install TIMEOUT 300)
 
+  add_executable(montivant_soundcheck ${pkg_tests}/soundcheck.cpp)
+  target_link_libraries(montivant_soundcheck PRIVATE montivant_core)
+  add_test(NAME packaging_sound_name
+    COMMAND bash ${pkg_tests}/sound_name.sh $<TARGET_FILE:montivant_soundcheck> ${CMAKE_BINARY_DIR})
   add_test(NAME packaging_wayland_app_id
     COMMAND bash ${pkg_tests}/wayland_app_id.sh $<TARGET_FILE:montivant>
             ${CMAKE_BINARY_DIR}/packaging/fr.montivant.montivant.desktop)
-  set_tests_properties(packaging_conffile_upgrade packaging_wayland_app_id
+  set_tests_properties(packaging_conffile_upgrade packaging_sound_name packaging_wayland_app_id
     PROPERTIES SKIP_RETURN_CODE 77)
-  set_tests_properties(packaging_wayland_app_id PROPERTIES TIMEOUT 120)
+  set_tests_properties(packaging_sound_name packaging_wayland_app_id PROPERTIES TIMEOUT 120)
 endif()

@@ -1,5 +1,12 @@
-# The Debian package as Debian and the desktops see it.
+# The Debian package as Debian and the desktops see it, and the tips file it
+# ships as a parent and a child read it.
 set(pkg_tests ${CMAKE_CURRENT_LIST_DIR})
+
+# The shipped tips: encoding, French spacing, every tip whole in the window,
+# and the way back to the tips that one of them gives.
+montivant_test(packaging_shipped_tips ${pkg_tests}/shipped_tips_test.cpp)
+target_compile_definitions(packaging_shipped_tips PRIVATE
+  MONTIVANT_TIPS_FILE="${CMAKE_SOURCE_DIR}/resources/TIPOFDAY.TXT")
 
 if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
   add_test(NAME packaging_lintian

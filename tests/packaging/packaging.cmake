@@ -8,6 +8,10 @@ montivant_test(packaging_shipped_tips ${pkg_tests}/shipped_tips_test.cpp)
 target_compile_definitions(packaging_shipped_tips PRIVATE
   MONTIVANT_TIPS_FILE="${CMAKE_SOURCE_DIR}/resources/TIPOFDAY.TXT")
 
+# The screenshots of the guide for parents (scripts/screenshots builds it).
+add_executable(montivant_screens EXCLUDE_FROM_ALL ${pkg_tests}/screens.cpp)
+target_link_libraries(montivant_screens PRIVATE montivant_core)
+
 if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
   add_test(NAME packaging_lintian
     COMMAND bash ${pkg_tests}/lintian.sh ${CMAKE_BINARY_DIR})

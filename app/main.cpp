@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     static char* qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
     static int qtArgc = 1;
     QApplication app(qtArgc, qtArgv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.montivant.montivant"));
     // The program decides itself when its last window has gone (see windows.h).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(fonts::dialogDefault());

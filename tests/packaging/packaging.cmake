@@ -1,0 +1,34 @@
+# The Debian package as Debian and the desktops see it, and the tips file it
+# ships as a parent and a child read it.
+set(pkg_tests ${CMAKE_CURRENT_LIST_DIR})
+
+# The shipped tips: encoding, French spacing, every tip whole in the window,
+# and the way back to the tips that one of them gives.
+montivant_test(packaging_shipped_tips ${pkg_tests}/shipped_tips_test.cpp)
+target_compile_definitions(packaging_shipped_tips PRIVATE
+  MONTIVANT_TIPS_FILE="${CMAKE_SOURCE_DIR}/resources/TIPOFDAY.TXT")
+
+# The screenshots of the guide for parents (scripts/screenshots builds it).
+add_executable(montivant_screens EXCLUDE_FROM_ALL ${pkg_tests}/screens.cpp)
+target_link_libraries(montivant_screens PRIVATE montivant_core)
+
+if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
+  add_test(NAME packaging_lintian
+    COMMAND bash ${pkg_tests}/lintian.sh ${CMAKE_BINARY_DIR})
+  add_test(NAME packaging_conffile_upgrade
+    COMMAND bash ${pkg_tests}/conffile_upgrade.sh ${CMAKE_BINARY_DIR})
+  # cpack from the same build folder as the install tests: one at a time.
+  set_tests_properties(packaging_lintian packaging_conffile_upgrade PROPERTIES
+    RESOURCE_LOCK montivant_install TIMEOUT 300)
+
+  add_executable(montivant_soundcheck ${pkg_tests}/soundcheck.cpp)
+  target_link_libraries(montivant_soundcheck PRIVATE montivant_core)
+  add_test(NAME packaging_sound_name
+    COMMAND bash ${pkg_tests}/sound_name.sh $<TARGET_FILE:montivant_soundcheck> ${CMAKE_BINARY_DIR})
+  add_test(NAME packaging_wayland_app_id
+    COMMAND bash ${pkg_tests}/wayland_app_id.sh $<TARGET_FILE:montivant>
+            ${CMAKE_BINARY_DIR}/packaging/fr.montivant.montivant.desktop)
+  set_tests_properties(packaging_conffile_upgrade packaging_sound_name packaging_wayland_app_id
+    PROPERTIES SKIP_RETURN_CODE 77)
+  set_tests_properties(packaging_sound_name packaging_wayland_app_id PROPERTIES TIMEOUT 120)
+endif()

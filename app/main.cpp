@@ -1,9 +1,7 @@
+#include "app/application.h"
 #include "app/module1.h"
 #include "app/windows.h"
-#include "platform/fonts.h"
 #include "platform/platform.h"
-#include "platform/programstyle.h"
-#include "platform/qttexts.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -45,12 +43,7 @@ int main(int argc, char** argv)
     static char* qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
     static int qtArgc = 1;
     QApplication app(qtArgc, qtArgv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("fr.montivant.montivant"));
-    // The program decides itself when its last window has gone (see windows.h).
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(fonts::dialogDefault());
-    ProgramStyle::install();
-    qttexts::installFrench();
+    application::prepare();
     platform::installReal();
     Module1::Main();
     const int code = QApplication::exec();

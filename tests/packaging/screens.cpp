@@ -8,12 +8,12 @@
 //   game.png      the reward game, a few pieces into a game.
 // The numbers and the pieces come from a fixed seed, so that the pictures
 // only change when the windows do.
+#include "app/application.h"
 #include "app/module1.h"
 #include "app/windows.h"
 #include "exercise/form1.h"
 #include "exercise/score.h"
 #include "game/frmcolonnes.h"
-#include "platform/fonts.h"
 #include "platform/platform.h"
 #include "tips/frmtip.h"
 
@@ -145,8 +145,7 @@ int main(int argc, char** argv)
     if (argc < 2)
         fail("usage: montivant_screens FOLDER");
     g_folder = QString::fromLocal8Bit(argv[1]);
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(fonts::dialogDefault());
+    application::prepare();
     platform::installReal();
     static FixedRandom fixedRandom;
     static Silence silence;

@@ -301,7 +301,7 @@ void Form1::setTabOrder()
         QWidget::setTabOrder(chain[i], chain[i + 1]);
 }
 
-QList<QWidget*> Form1::tabStops() const
+QList<QWidget*> Form1::tabPlaces() const
 {
     // An option group is entered on its selected option, as on every desktop:
     // the arrow keys then move the choice within the group.
@@ -311,14 +311,17 @@ QList<QWidget*> Form1::tabStops() const
                 return b;
         return *group.begin();
     };
-    const QList<QWidget*> chain = {
-        selected({Option3[0], Option3[1], Option3[2], Option3[3], Option3[4]}),
-        cmdSort, Verifier, Arreter, Generer,
-        selected({Option1, Option2}),
-        selected({Option4[0], Option4[1]}),
-        Frame1, Frame2};
+    return {selected({Option3[0], Option3[1], Option3[2], Option3[3], Option3[4]}),
+            cmdSort, Verifier, Arreter, Generer,
+            selected({Option1, Option2}),
+            selected({Option4[0], Option4[1]}),
+            Frame1, Frame2};
+}
+
+QList<QWidget*> Form1::tabStops() const
+{
     QList<QWidget*> stops;
-    for (QWidget* w : chain)
+    for (QWidget* w : tabPlaces())
         if (w->isEnabled() && w->isVisibleTo(this))
             stops.append(w);
     return stops;
@@ -326,23 +329,29 @@ QList<QWidget*> Form1::tabStops() const
 
 bool Form1::focusNextPrevChild(bool next)
 {
-    const QList<QWidget*> stops = tabStops();
-    if (stops.isEmpty())
-        return QMainWindow::focusNextPrevChild(next);
-    // Where the focus is now: a control of the chain, or an option of a group,
-    // which stands at its group's place.
+    const QList<QWidget*> places = tabPlaces();
+    // Where the focus is now: a place of the chain (perhaps one that has just
+    // been disabled, so that the focus moves on from there), or an option of a
+    // group, which stands at its group's place.
     QWidget* focus = focusWidget();
-    int at = stops.indexOf(focus);
+    int at = places.indexOf(focus);
     if (at < 0 && focus) {
         auto* option = qobject_cast<QRadioButton*>(focus);
-        for (int i = 0; option && i < stops.size(); ++i)
-            if (qobject_cast<QRadioButton*>(stops[i]) && stops[i]->parentWidget() == option->parentWidget())
+        for (int i = 0; option && i < places.size(); ++i)
+            if (qobject_cast<QRadioButton*>(places[i])
+                && places[i]->parentWidget() == option->parentWidget())
                 at = i;
     }
-    const int n = int(stops.size());
-    const int to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
-    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
+    const int n = int(places.size());
+    const int from = at >= 0 ? at : (next ? -1 : n);
+    for (int step = 1; step <= n; ++step) {
+        QWidget* to = places[((from + (next ? step : -step)) % n + n) % n];
+        if (to != focus && to->isEnabled() && to->isVisibleTo(this)) {
+            to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 QList<QWidget*> Form1::controlsInOrder() const

@@ -82,6 +82,8 @@ public:
     // The stops of the Tab chain, in order: an option group counts once, by
     // its selected option; disabled controls are left out.
     QList<QWidget*> tabStops() const;
+    // The same places, whether their controls can take the focus now or not.
+    QList<QWidget*> tabPlaces() const;
 
     // The controls in the window's control order, the order the scaling visits.
     QList<QWidget*> controlsInOrder() const;

@@ -46,6 +46,7 @@ private slots:
 
     void tabChain_data();
     void tabChain();
+    void focusMovesOnFromADisabledButton();
     void keyboardAlone();
     void spaceOnASlotWithNothingPicked();
     void singleClicks_data();
@@ -165,6 +166,18 @@ void AccessTest::tabChain()
         key(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), stops[i]);
     }
+}
+
+// Générer pressed from the keyboard disables itself: the focus goes on to the
+// next stop, the selected order option, not back to the start of the chain.
+void AccessTest::focusMovesOnFromADisabledButton()
+{
+    for (int i = 0; i < 8; ++i)
+        fake->random.queued.push_back(0.5);
+    w->Generer->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Space);
+    QTRY_VERIFY(!w->Generer->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), w->Option2);
 }
 
 // A whole exercise from the keyboard: Alt+G, then for each slot a tile chosen

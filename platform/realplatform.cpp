@@ -20,8 +20,10 @@
 #include <QUrl>
 #include <QApplication>
 
+#include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -127,6 +129,11 @@ class MonotonicClock final : public Clock {
 public:
     MonotonicClock() { m_timer.start(); }
     qint64 milliseconds() override { return m_timer.elapsed(); }
+    void sleep(qint64 ms) override
+    {
+        if (ms > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
 
 private:
     QElapsedTimer m_timer;

@@ -1,10 +1,10 @@
 // The real services: Qt's settings, lock file, sound effects, clock, random
 // generator, locale, desktop services and dialogs.
 #include "platform.h"
+#include "lockfolder.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
@@ -24,10 +24,6 @@
 #include <cstdlib>
 #include <memory>
 #include <thread>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace platform {
 namespace {
@@ -78,19 +74,18 @@ public:
     {
         if (!m_decided) {
             m_decided = true;
-            QString user;
-#ifdef Q_OS_UNIX
-            user = QString::number(::getuid());
-#else
-            user = qEnvironmentVariable("USERNAME");
-#endif
-            const QString path = QDir(QDir::tempPath())
-                                     .filePath(QStringLiteral("montivant-%1.lock").arg(user));
-            m_lock = std::make_unique<QLockFile>(path);
-            // A lock left by a crashed or killed copy is recognised as stale
-            // (its process is gone) and taken over at once.
-            const bool locked = m_lock->tryLock(0);
-            m_another = !locked && m_lock->error() == QLockFile::LockFailedError;
+            // A folder that only this user can write: a lock in a shared folder
+            // could be planted by another account and stop every start. When
+            // there is none, the program runs without the test rather than not
+            // at all.
+            const QString folder = userLockFolder();
+            if (!folder.isEmpty()) {
+                m_lock = std::make_unique<QLockFile>(folder + QLatin1String("/montivant.lock"));
+                // A lock left by a crashed or killed copy is recognised as stale
+                // (its process is gone) and taken over at once.
+                const bool locked = m_lock->tryLock(0);
+                m_another = !locked && m_lock->error() == QLockFile::LockFailedError;
+            }
         }
         return m_another;
     }

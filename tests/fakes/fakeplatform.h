@@ -21,6 +21,7 @@ class Settings : public platform::SettingsMedium {
 public:
     // Keyed by "app/section/key".
     QMap<QString, QString> values;
+    QStringList reads;  // "app/section/key", in order
     QStringList writes; // "app/section/key=value", in order
     bool refuseWrites = false;
     static QString path(const QString& app, const QString& section, const QString& key)
@@ -172,7 +173,9 @@ struct Platform {
     Dialogs dialogs;
     Application application;
     Registry registry;
+    // Installs every fake (done at construction).
     Platform();
+    void install();
 };
 
 } // namespace fake

@@ -108,6 +108,7 @@ case $case_name in
         sleep 0.01
       done
       [ -n "$pid" ] || rel_fail "the saving run did not say it saved"
+      REL_PIDS+=("$pid") # killed at the end even if this case fails first
       tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q "montivant save Meilleur Score Nom" \
         || rel_fail "process $pid is not the saving program"
       kill -9 "$pid"

@@ -5,6 +5,10 @@
 //   idle-game  ten idle seconds in the game window before a game
 //   game5      ten seconds of a game at speed 5, nobody playing
 //   micro      CPU time of one tick, one ChercheSol scan, one main window resize
+//   flash      CPU and wall time of one line found (its search, flash and fall)
+//              in the game window, with the flash's waits sleeping as the
+//              program does and spinning as it did before; the length of
+//              each wait by the millisecond counter
 #include "common.h"
 
 #include "app/module1.h"
@@ -16,7 +20,9 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 using namespace bench;
 
@@ -128,6 +134,86 @@ double tickMicros(frmColonnes* game)
     return median(samples);
 }
 
+// The real counter, whose sleeps spin on the counter instead: the flash's waits
+// as they were before they slept, to measure both in one run.
+class SpinningClock final : public platform::Clock {
+public:
+    explicit SpinningClock(platform::Clock& real) : m_real(real) {}
+    qint64 milliseconds() override { return m_real.milliseconds(); }
+    void sleep(qint64 ms) override
+    {
+        const qint64 end = m_real.milliseconds() + ms;
+        while (m_real.milliseconds() < end) {
+        }
+    }
+
+private:
+    platform::Clock& m_real;
+};
+
+struct LineCost {
+    double cpuMs;
+    double wallMs;
+};
+
+// One vertical line of three in column 1 of a fresh well, found, flashed and
+// removed by ChercheSol in the game window, as many times as asked: the median
+// CPU (UI thread) and wall time per line found.
+LineCost lineCost(frmColonnes* game, int times)
+{
+    using namespace colonnes;
+    std::vector<double> cpu, wall;
+    for (int i = 0; i < times; ++i) {
+        game->mnuNouveau_Click();
+        game->tmrCase->stop();
+        GameField& field = game->field();
+        for (int r = kLignes - 2; r <= kLignes; ++r) {
+            field.Grille[1][r] = kRouge;
+            field.drawCell(1, r, kRouge);
+        }
+        QCoreApplication::processEvents();
+        const qint32 before = field.ScoreCourant;
+        const qint64 c0 = threadCpuNs();
+        const qint64 w0 = monotonicNs();
+        field.ChercheSol();
+        const qint64 c1 = threadCpuNs();
+        const qint64 w1 = monotonicNs();
+        const int lines = field.ScoreCourant - before;
+        if (lines != 1)
+            say(QStringLiteral("warning: %1 lines found instead of 1").arg(lines));
+        cpu.push_back((c1 - c0) / 1e6 / std::max(lines, 1));
+        wall.push_back((w1 - w0) / 1e6 / std::max(lines, 1));
+    }
+    game->tmrCase->stop();
+    return {median(cpu), median(wall)};
+}
+
+// The flash's wait alone, many times: its length by the counter (the first
+// reading before the call to the first after it), its wall time and its CPU.
+QString waitLengths(int times)
+{
+    NullView view;
+    colonnes::GameField field(view);
+    platform::Clock& clock = platform::clock();
+    std::vector<double> counter, wall, cpu;
+    for (int i = 0; i < times; ++i) {
+        const qint64 t0 = clock.milliseconds();
+        const qint64 w0 = monotonicNs();
+        const qint64 c0 = threadCpuNs();
+        field.Attendre();
+        cpu.push_back((threadCpuNs() - c0) / 1e3);
+        wall.push_back((monotonicNs() - w0) / 1e6);
+        counter.push_back(double(clock.milliseconds() - t0));
+    }
+    return QStringLiteral("wait_counter_min_ms %1 wait_counter_max_ms %2 wait_wall_median_ms %3 "
+                          "wait_wall_max_ms %4 wait_cpu_median_us %5")
+        .arg(*std::min_element(counter.begin(), counter.end()))
+        .arg(*std::max_element(counter.begin(), counter.end()))
+        .arg(median(wall), 0, 'f', 2)
+        .arg(*std::max_element(wall.begin(), wall.end()), 0, 'f', 2)
+        .arg(median(cpu), 0, 'f', 1);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -161,6 +247,30 @@ int main(int argc, char** argv)
                                                 .arg(g ? g->field().NbBlocs : -1)
                                                 .arg(g ? g->field().ScoreCourant : -1));
                     });
+                });
+            });
+        } else if (mode == QLatin1String("flash")) {
+            QTimer::singleShot(500, [] {
+                Form1::instance()->OpenRewardGame();
+                QTimer::singleShot(500, [] {
+                    frmColonnes* game = frmColonnes::instance();
+                    const QString waits = waitLengths(200);
+                    const LineCost sleeping = lineCost(game, 15);
+                    SpinningClock spinning(platform::clock());
+                    platform::Clock& real = platform::clock();
+                    platform::Services s;
+                    s.clock = &spinning;
+                    platform::install(s);
+                    const LineCost spin = lineCost(game, 15);
+                    s.clock = &real;
+                    platform::install(s);
+                    reportAndEnd(QStringLiteral("line_cpu_ms %1 line_wall_ms %2 line_cpu_spin_ms %3 "
+                                                "line_wall_spin_ms %4 ")
+                                     .arg(sleeping.cpuMs, 0, 'f', 2)
+                                     .arg(sleeping.wallMs, 0, 'f', 1)
+                                     .arg(spin.cpuMs, 0, 'f', 2)
+                                     .arg(spin.wallMs, 0, 'f', 1)
+                                 + waits);
                 });
             });
         } else if (mode == QLatin1String("micro")) {

@@ -53,13 +53,16 @@ tips off
 "$launch" "$app/montivant" micro >"$out/micro"
 "$launch" "$bare" micro >"$out/bare-micro"
 
+echo "CPU of a line found, its flash sleeping and spinning, and the flash's waits..." >&2
+"$launch" "$app/montivant" flash >"$out/flash"
+
 echo "Ten seconds each: idle main window, idle game window, game at speed 5, and the bare window..." >&2
 "$launch" "$app/montivant" idle-main >"$out/idle-main"
 "$launch" "$app/montivant" idle-game >"$out/idle-game"
 "$launch" "$app/montivant" game5 >"$out/game5"
 "$launch" "$bare" idle >"$out/bare-idle"
 "$launch" "$bare" timer5 >"$out/bare-timer5"
-for f in idle-main idle-game game5; do
+for f in idle-main idle-game game5 flash; do
   grep -q "^status 0" "$out/$f" || { cat "$out/$f" >&2; rel_fail "$f did not end well"; }
 done
 grep -q 'game_running 1' "$out/game5" || echo "note: the game at speed 5 ended within the ten seconds" >&2
@@ -87,6 +90,10 @@ row "peak resident memory, tips on" "$((m_on / 1024)) MiB" "$((m_bare / 1024)) M
 row "CPU of one game tick without a search (bare: one square painted)" "$(g micro tick_us) µs" "$(g bare-micro tick_us) µs" "$(ratio "$(g micro tick_us)" "$(g bare-micro tick_us)")" "< 100 µs"
 row "CPU of one ChercheSol scan, full well, no flash (bare: plain loop)" "$(g micro scan_us) µs" "$(g bare-micro scan_us) µs" "$(ratio "$(g micro scan_us)" "$(g bare-micro scan_us)")" ""
 row "CPU of one main window resize" "$(g micro resize_us) µs" "$(g bare-micro resize_us) µs" "$(ratio "$(g micro resize_us)" "$(g bare-micro resize_us)")" "< 2000 µs"
+row "CPU of one line found (search, 16 flash waits, fall), before / after: waits spinning / sleeping" "$(g flash line_cpu_spin_ms) / $(g flash line_cpu_ms) ms" "" "" ""
+row "the same, wall time, spinning / sleeping" "$(g flash line_wall_spin_ms) / $(g flash line_wall_ms) ms" "" "" "≥ 336 ms"
+row "one flash wait (Attendre), 200 waits: length by the counter, min / max" "$(g flash wait_counter_min_ms) / $(g flash wait_counter_max_ms) ms" "" "" "≥ 21 ms"
+row "the same: wall time median / max; CPU median" "$(g flash wait_wall_median_ms) / $(g flash wait_wall_max_ms) ms; $(g flash wait_cpu_median_us) µs" "" "" ""
 for f in idle-main idle-game game5; do
   case $f in
     idle-main) name="10 s idle, main window"; b=bare-idle ;;

@@ -54,11 +54,31 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, const Q
 }
 
 // lblScore and lblMeilleur are laid out for one digit: a longer number widens
-// the label to the left, its right edge staying where it was laid out.
+// the label to the left, its right edge staying where it was laid out, but not
+// into the text of a caption on its left in the same row ("SCORE :", whose
+// text starts at its left edge). A number too long for the room left is drawn
+// in a smaller size; a shorter one gets the laid-out size back.
 void setGrowingText(QLabel* lab, const QString& text)
 {
     lab->setText(text);
     const QRect laidOut = twips::toPixels(twips::geometry(lab));
+    const char kLaidOutFont[] = "montivantLaidOutFont";
+    if (!lab->property(kLaidOutFont).isValid())
+        lab->setProperty(kLaidOutFont, lab->font());
+    QFont font = lab->property(kLaidOutFont).value<QFont>();
+    int room = laidOut.right() + 1;
+    for (const QLabel* caption : lab->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QRect g = caption->geometry();
+        if (caption == lab || g.left() >= laidOut.left() || g.bottom() < laidOut.top()
+            || g.top() > laidOut.bottom())
+            continue;
+        const int textEnd = g.left() + caption->contentsRect().left()
+                          + caption->fontMetrics().horizontalAdvance(caption->text());
+        room = qMin(room, laidOut.right() + 1 - (textEnd + 4));
+    }
+    while (QFontMetrics(font).horizontalAdvance(text) + 2 > room && font.pointSizeF() > 4)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    lab->setFont(font);
     const int needed = lab->fontMetrics().horizontalAdvance(text) + 2;
     QRect g = laidOut;
     if (needed > laidOut.width())

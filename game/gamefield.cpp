@@ -270,9 +270,13 @@ void GameField::ChercheSol()
 void GameField::Attendre()
 {
     // The counter is monotonic: it never wraps, so the difference is enough.
-    const qint64 t0 = platform::clock().milliseconds();
-    while (platform::clock().milliseconds() <= t0 + 20) {
-    }
+    // The thread sleeps rather than spinning; no event is handled either way,
+    // and the counter is read again after each sleep, so that a sleep that ends
+    // early still makes the wait last until the counter exceeds t0 + 20.
+    platform::Clock& clock = platform::clock();
+    const qint64 t0 = clock.milliseconds();
+    for (qint64 now = clock.milliseconds(); now <= t0 + 20; now = clock.milliseconds())
+        clock.sleep(t0 + 21 - now);
 }
 
 void GameField::NouvellePartie()

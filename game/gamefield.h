@@ -106,7 +106,8 @@ public:
     // Finds the lines of three, scores and removes them with their flash, lets
     // the squares above fall, and repeats until nothing matches.
     void ChercheSol();
-    // A busy wait of a little over 20 ms on the platform's millisecond counter.
+    // A pause of a little over 20 ms by the platform's millisecond counter,
+    // during which no event is handled.
     void Attendre();
 
     // The reset of a new game: an empty well, counters at 0, the first piece

@@ -50,6 +50,10 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual qint64 milliseconds() = 0;
+    // Blocks the calling thread for about `ms` milliseconds without handling
+    // any event and without using the processor. It may end a little early or
+    // late: a caller that needs a length by the counter reads the counter again.
+    virtual void sleep(qint64 ms) = 0;
 };
 
 // Uniform random numbers over [0, 1).

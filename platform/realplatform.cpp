@@ -1,10 +1,10 @@
 // The real services: Qt's settings, lock file, sound effects, clock, random
 // generator, locale, desktop services and dialogs.
 #include "platform.h"
+#include "lockfolder.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
@@ -23,12 +23,10 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <chrono>
 #include <cstdlib>
 #include <memory>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include <thread>
 
 namespace platform {
 namespace {
@@ -79,19 +77,18 @@ public:
     {
         if (!m_decided) {
             m_decided = true;
-            QString user;
-#ifdef Q_OS_UNIX
-            user = QString::number(::getuid());
-#else
-            user = qEnvironmentVariable("USERNAME");
-#endif
-            const QString path = QDir(QDir::tempPath())
-                                     .filePath(QStringLiteral("montivant-%1.lock").arg(user));
-            m_lock = std::make_unique<QLockFile>(path);
-            // A lock left by a crashed or killed copy is recognised as stale
-            // (its process is gone) and taken over at once.
-            const bool locked = m_lock->tryLock(0);
-            m_another = !locked && m_lock->error() == QLockFile::LockFailedError;
+            // A folder that only this user can write: a lock in a shared folder
+            // could be planted by another account and stop every start. When
+            // there is none, the program runs without the test rather than not
+            // at all.
+            const QString folder = userLockFolder();
+            if (!folder.isEmpty()) {
+                m_lock = std::make_unique<QLockFile>(folder + QLatin1String("/montivant.lock"));
+                // A lock left by a crashed or killed copy is recognised as stale
+                // (its process is gone) and taken over at once.
+                const bool locked = m_lock->tryLock(0);
+                m_another = !locked && m_lock->error() == QLockFile::LockFailedError;
+            }
         }
         return m_another;
     }
@@ -130,6 +127,11 @@ class MonotonicClock final : public Clock {
 public:
     MonotonicClock() { m_timer.start(); }
     qint64 milliseconds() override { return m_timer.elapsed(); }
+    void sleep(qint64 ms) override
+    {
+        if (ms > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
 
 private:
     QElapsedTimer m_timer;

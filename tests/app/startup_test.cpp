@@ -86,14 +86,24 @@ void StartupTest::closeBoxOfTheTipWindowLeadsOnAllTheSame()
     QCOMPARE(fake->settings.values[showTipsKey()], QString("1"));
 }
 
+// A second copy ends during the load of the main window, before it reads the
+// settings store: no read, no write, no window. (The fake's termination
+// returns, so anything the start-up did after it would be seen here.)
 void StartupTest::secondCopyShowsNothing()
 {
     fake->singleCopy.another = true;
+    fake->settings.values[showTipsKey()] = "1";
     Module1::Main();
     QCOMPARE(fake->application.terminations, 1);
+    QCOMPARE(fake->settings.reads, QStringList());
+    QCOMPARE(fake->settings.writes, QStringList());
     QVERIFY(!Form1::instance());
     QVERIFY(!frmTip::instance());
-    QVERIFY(fake->settings.writes.isEmpty());
+    // The first copy, by contrast, reads whether to show tips.
+    fake->singleCopy.another = false;
+    fake->settings.values[showTipsKey()] = "0";
+    Module1::Main();
+    QVERIFY(fake->settings.reads.contains(showTipsKey()));
 }
 
 QTEST_MAIN(StartupTest)

@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include <numeric>
 
 using platform::MessageIcon;
 
@@ -43,6 +42,7 @@ private slots:
 
     void answers_data();
     void answers();
+    void indexOrderSumsReallyDiffer_data();
     void indexOrderSumsReallyDiffer();
     void directionIsReadAtTheCheck();
     void aRunOfChecks();
@@ -203,13 +203,44 @@ void CheckTest::answers()
         QVERIFY(w->Generer->isEnabled() && w->Generer->hasFocus());
 }
 
+// Rule: a right answer made of decimals is accepted, also when the tiles and
+// the slots, added up each in its own index order, give doubles that differ in
+// the last bit (checked first, so that each row really has such numbers).
+void CheckTest::indexOrderSumsReallyDiffer_data()
+{
+    QTest::addColumn<QStringList>("tiles");
+    QTest::addColumn<QStringList>("slotTexts");
+    QTest::addColumn<bool>("ascending");
+    QTest::newRow("two tiles swapped, ascending")
+        << L("1.1 2.2 3.3 4.4 5.5 7.7 6.6 8.8") << L("1.1 2.2 3.3 4.4 5.5 6.6 7.7 8.8") << true;
+    QTest::newRow("tenths in order, descending")
+        << L("0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8") << L("0.8 0.7 0.6 0.5 0.4 0.3 0.2 0.1") << false;
+    QTest::newRow("tenths shuffled, ascending")
+        << L("0.4 0.7 0.6 0.3 0.1 0.5 0.8 0.2") << L("0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8") << true;
+    QTest::newRow("tenths shuffled, descending")
+        << L("0.4 0.7 0.6 0.3 0.1 0.5 0.8 0.2") << L("0.8 0.7 0.6 0.5 0.4 0.3 0.2 0.1") << false;
+}
+
 void CheckTest::indexOrderSumsReallyDiffer()
 {
-    // The premise of the decimal rows above: added in index order the two rows
-    // give different doubles, so a check that did so would refuse the answer.
-    const double tiles[] = {1.1, 2.2, 3.3, 4.4, 5.5, 7.7, 6.6, 8.8};
-    const double answer[] = {1.1, 2.2, 3.3, 4.4, 5.5, 6.6, 7.7, 8.8};
-    QVERIFY(std::accumulate(tiles, tiles + 8, 0.0) != std::accumulate(answer, answer + 8, 0.0));
+    QFETCH(QStringList, tiles);
+    QFETCH(QStringList, slotTexts);
+    QFETCH(bool, ascending);
+    auto indexOrderSum = [](const QStringList& texts) {
+        double sum = 0;
+        for (const QString& text : texts)
+            sum += text.toDouble();
+        return sum;
+    };
+    QVERIFY(indexOrderSum(tiles) != indexOrderSum(slotTexts));
+
+    fake->environment.separator = ".";
+    (ascending ? w->Option1 : w->Option2)->setChecked(true);
+    setBoard(tiles, slotTexts);
+    w->Verifier_Click();
+    QCOMPARE(fake->dialogs.messages.size(), 0);
+    QCOMPARE(Form1::state().score.Successes, qint16(1));
+    QCOMPARE(fake->sound.played, QStringList{"/opt/montivant/gagner.wav"});
 }
 
 void CheckTest::directionIsReadAtTheCheck()

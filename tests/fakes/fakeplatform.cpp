@@ -7,6 +7,7 @@ namespace fake {
 std::optional<QString> Settings::read(const QString& app, const QString& section,
                                       const QString& key)
 {
+    reads.append(path(app, section, key));
     const auto it = values.constFind(path(app, section, key));
     if (it == values.constEnd())
         return std::nullopt;
@@ -100,7 +101,9 @@ long Registry::closeKey(platform::RegKey key)
     return platform::kErrorSuccess;
 }
 
-Platform::Platform()
+Platform::Platform() { install(); }
+
+void Platform::install()
 {
     platform::Services s;
     s.settings = &settings;

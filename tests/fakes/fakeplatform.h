@@ -22,6 +22,7 @@ class Settings : public platform::SettingsMedium {
 public:
     // Keyed by "app/section/key".
     QMap<QString, QString> values;
+    QStringList reads;  // "app/section/key", in order
     QStringList writes; // "app/section/key=value", in order
     bool refuseWrites = false;
     static QString path(const QString& app, const QString& section, const QString& key)
@@ -51,18 +52,27 @@ public:
     void play(const QString& path) override { played.append(path); }
 };
 
-// Each reading moves the counter on by `step` ms, so that busy waits end.
+// Each reading moves the counter on by `step` ms; a sleep moves it on by the
+// time asked (or only by `sleepShare` of it, at least 1 ms, to stand for a
+// sleep that ends early), so that waits end at once and always alike.
 class Clock : public platform::Clock {
 public:
     qint64 now = 1000;
     qint64 step = 1;
-    int reads = 0;
+    QList<qint64> readings; // the values read, in order
+    QList<qint64> sleeps;   // the lengths asked, in order
+    double sleepShare = 1.0;
     qint64 milliseconds() override
     {
-        ++reads;
         const qint64 t = now;
+        readings.append(t);
         now += step;
         return t;
+    }
+    void sleep(qint64 ms) override
+    {
+        sleeps.append(ms);
+        now += qMax<qint64>(1, qint64(ms * sleepShare));
     }
 };
 
@@ -181,7 +191,9 @@ struct Platform {
     Application application;
     Registry registry;
     WindowStack windowStack;
+    // Installs every fake (done at construction).
     Platform();
+    void install();
 };
 
 } // namespace fake

@@ -61,6 +61,24 @@ QString speedState(frmColonnes* w)
         .arg(w->VitesseChoisie).arg(w->Intervalle).arg(w->lblVitesse->text(), checked);
 }
 
+// The first and last columns, in the label's parent, in which the label draws
+// something other than its background: where its text really is on screen.
+std::pair<int, int> inkColumns(QLabel* label)
+{
+    const QImage shot = label->grab().toImage();
+    const QRgb background = shot.pixel(0, 0);
+    int first = -1, last = -1;
+    for (int x = 0; x < shot.width(); ++x)
+        for (int y = 0; y < shot.height(); ++y)
+            if (shot.pixel(x, y) != background) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+    return {label->x() + first, label->x() + last};
+}
+
 } // namespace
 
 class FrmColonnesTest : public QObject {
@@ -250,9 +268,11 @@ void FrmColonnesTest::keysReachTheGameFromAnyControl()
 void FrmColonnesTest::menuShortcuts()
 {
     frmColonnes* w = openWindow();
-    QApplication::setActiveWindow(w);
-    if (QApplication::activeWindow() != w)
-        QSKIP("the platform cannot activate the window");
+    // The menu's shortcuts act in the active window only: activate it, as a
+    // click on it would, and make sure it is, so that this test always runs.
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::activeWindow(), w);
     QTest::keyClick(w->lblScore, Qt::Key_F2);
     QVERIFY(w->tmrCase->isActive());
     QCOMPARE(w->field().NbBlocs, 1);
@@ -492,14 +512,27 @@ void FrmColonnesTest::scoresGrowToTheLeft()
 
     queuePiece(fake->random, "KKK", 2);
     w->mnuNouveau->trigger();
+    const QRect zeroPlace = w->lblScore->geometry();
     w->field().ScoreCourant = score - 1;
     QTest::keyClick(w, Qt::Key_Space);
     w->tmrCase_Timer(); // settles the black line
     QCOMPARE(w->lblScore->text(), text);
     QCOMPARE(w->lblScore->geometry().right() + 1, 226);
     QVERIFY(w->lblScore->width() >= w->lblScore->fontMetrics().horizontalAdvance(text));
-    // Still right of the caption "SCORE :".
-    QVERIFY(w->lblScore->geometry().left() >= w->lbl[2]->geometry().left());
+    // The score's digits, as drawn, stay right of the caption "SCORE :" as drawn.
+    const auto [captionLeft, captionRight] = inkColumns(w->lbl[2]);
+    const auto [scoreLeft, scoreRight] = inkColumns(w->lblScore);
+    QVERIFY(captionLeft >= 120 && captionRight > captionLeft);
+    QVERIFY2(scoreLeft > captionRight,
+             qPrintable(QStringLiteral("caption drawn to %1, score from %2").arg(captionRight).arg(scoreLeft)));
+    QVERIFY(scoreRight < 226);
+    // Too long for the room beside the caption, it is drawn smaller; the next
+    // game's 0 comes back in the laid-out size and place.
+    QCOMPARE(w->lblScore->font().pointSizeF() < 9.75, score == 2147483647);
+    w->mnuNouveau->trigger();
+    QCOMPARE(w->lblScore->text(), QStringLiteral("0"));
+    QCOMPARE(w->lblScore->font().pointSizeF(), 9.75);
+    QCOMPARE(w->lblScore->geometry(), zeroPlace);
 }
 
 QTEST_MAIN(FrmColonnesTest)

@@ -439,27 +439,40 @@ void GameFieldTest::flashPhases()
     QCOMPARE(drawn(view).mid(0, 3), (QStringList{"1,16=C", "1,17=C", "1,18=C"}));
 }
 
-// Rule: Attendre reads the counter until it exceeds the first reading by more than 20.
+// Rule: Attendre lasts until the counter exceeds its first reading by more than
+// 20, and sleeps for what is left instead of reading the counter over and over:
+// each reading after the second follows a sleep. A sleep that ends early (half
+// of the time asked, here) is followed by another one.
 void GameFieldTest::attendre_data()
 {
     QTest::addColumn<int>("step");
-    QTest::addColumn<int>("reads");
-    QTest::newRow("1 ms") << 1 << 22;
-    QTest::newRow("7 ms") << 7 << 4;
-    QTest::newRow("20 ms") << 20 << 3;
-    QTest::newRow("21 ms") << 21 << 2;
-    QTest::newRow("a long pause") << 5000 << 2;
+    QTest::addColumn<double>("sleepShare");
+    QTest::addColumn<QList<qint64>>("sleeps");
+    QTest::newRow("1 ms a reading") << 1 << 1.0 << QList<qint64>{20};
+    QTest::newRow("7 ms a reading") << 7 << 1.0 << QList<qint64>{14};
+    QTest::newRow("20 ms a reading") << 20 << 1.0 << QList<qint64>{1};
+    QTest::newRow("21 ms a reading") << 21 << 1.0 << QList<qint64>{};
+    QTest::newRow("a long pause") << 5000 << 1.0 << QList<qint64>{};
+    QTest::newRow("sleeps end half-way") << 1 << 0.5 << QList<qint64>{20, 9, 4, 1};
 }
 
 void GameFieldTest::attendre()
 {
     QFETCH(int, step);
-    QFETCH(int, reads);
+    QFETCH(double, sleepShare);
+    QFETCH(QList<qint64>, sleeps);
     fake::Platform fake;
     fake.clock.step = step;
+    fake.clock.sleepShare = sleepShare;
     RecordingView view;
     GameField(view).Attendre();
-    QCOMPARE(fake.clock.reads, reads);
+    QCOMPARE(fake.clock.sleeps, sleeps);
+    const QList<qint64>& read = fake.clock.readings;
+    QCOMPARE(read.size(), sleeps.size() + 2);
+    QVERIFY(read.last() > read.first() + 20);
+    // Not ended any later than the first reading past t0 + 20.
+    for (qsizetype i = 1; i + 1 < read.size(); ++i)
+        QVERIFY(read[i] <= read.first() + 20);
 }
 
 // Rule: in an empty column a piece enters on row 1 at the first tick, reaches

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <numeric>
 #include <random>
+#include <set>
 
 using namespace colonnes;
 
@@ -114,9 +115,13 @@ void SoakTest::randomGames()
     fake.clock.step = 11; // the flashes' waits end after a few readings
     std::mt19937 gen(seed);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
-    // The pieces' colours are drawn among the first `colours` ones.
-    for (int i = 0; i < 5000; ++i)
-        fake.random.cycle.push_back(unit(gen) * colours / 6.0);
+    // Each piece takes four draws: its three colours, drawn among the first
+    // `colours` ones, then its start column, drawn among all five.
+    for (int piece = 0; piece < 1250; ++piece) {
+        for (int i = 0; i < 3; ++i)
+            fake.random.cycle.push_back(unit(gen) * colours / 6.0);
+        fake.random.cycle.push_back(unit(gen));
+    }
 
     RecordingView view;
     view.recordFills = false;
@@ -129,6 +134,19 @@ void SoakTest::randomGames()
     int games = 1;
     int settled = 0;
     int maxScore = 0;
+    std::set<int> startColumns;
+    std::set<Couleur> pieceColours;
+    qint32 pieces = -1;
+    // A piece is made by a tick (or a new game): where it starts and its colours.
+    auto notePiece = [&] {
+        if (f.NbBlocs == pieces)
+            return;
+        pieces = f.NbBlocs;
+        startColumns.insert(f.XPos);
+        for (int i = 1; i <= 3; ++i)
+            pieceColours.insert(f.Bloc[i]);
+    };
+    notePiece();
     for (int step = 0; step < kSteps; ++step) {
         const int action = int(gen() % 100);
         QString what;
@@ -146,10 +164,13 @@ void SoakTest::randomGames()
                 maxScore = qMax(maxScore, f.ScoreCourant);
                 f.NouvellePartie();
                 ++games;
+                pieces = -1;
+                notePiece();
             } else {
                 const int searchesBefore = view.stops;
                 const qint32 scoreBefore = f.ScoreCourant;
                 f.Tombe();
+                notePiece();
                 if (view.stops != searchesBefore) {
                     ++settled;
                     QVERIFY2(view.running, "timer restarted after the search");
@@ -169,6 +190,9 @@ void SoakTest::randomGames()
     QVERIFY(settled >= 200);
     maxScore = qMax(maxScore, f.ScoreCourant);
     QVERIFY(maxScore > 0);
+    // Pieces started in each of the five start columns, in the colours asked.
+    QCOMPARE(startColumns, (std::set<int>{1, 2, 3, 4, 5}));
+    QCOMPARE(pieceColours, std::set<Couleur>(kCouleurs.begin() + 1, kCouleurs.begin() + 1 + colours));
     qInfo("%d games, %d pieces settled, best score %d", games, settled, maxScore);
 }
 

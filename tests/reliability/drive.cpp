@@ -8,8 +8,8 @@
 //       quit from the main window that comes back.
 //   montivant_drive handovers N          N times: ten exercises, three pieces of
 //       the game and Q to end it, back to the exercise; then quit.
-//   montivant_drive save SECTION KEY TEXT   SaveSetting, print "saved", then
-//       wait to be killed.
+//   montivant_drive save SECTION KEY TEXT   SaveSetting, print "saved PID"
+//       (its own process id, for the caller to kill), then wait to be killed.
 //   montivant_drive read SECTION KEY     print the stored text or "<absent>".
 //
 // Every modal box is answered as a user would (OK, or the name typed). What
@@ -217,7 +217,7 @@ int main(int argc, char** argv)
 
     if (mode == QLatin1String("save") && args.size() == 4) {
         settings::SaveSetting(args[1], args[2], args[3]);
-        say(QStringLiteral("saved"));
+        say(QStringLiteral("saved %1").arg(QCoreApplication::applicationPid()));
         for (;;)
             std::this_thread::sleep_for(std::chrono::seconds(1));
     }

@@ -8,9 +8,17 @@ REL_PIDS=()
 
 rel_fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Kills a process and everything it started (a wrapper's program too).
+rel_kill_tree() {
+  local child
+  for child in $(ps -o pid= --ppid "$1" 2>/dev/null); do rel_kill_tree "$child"; done
+  kill -9 "$1" 2>/dev/null || true
+}
+
 rel_cleanup() {
   local p
-  for p in "${REL_PIDS[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+  for p in "${REL_PIDS[@]}"; do rel_kill_tree "$p"; done
+  for p in "${REL_PIDS[@]}"; do wait "$p" 2>/dev/null || true; done
   [ -n "$REL_XVFB_PID" ] && kill "$REL_XVFB_PID" 2>/dev/null || true
   [ -n "${REL_TMP:-}" ] && rm -rf "$REL_TMP"
   return 0

@@ -96,18 +96,29 @@ case $case_name in
     home_for_user h
     for value in Zoé 1 "Léa Martin" 42 Anonyme; do
       rel_as_user "$app/montivant" save "Meilleur Score" Nom "$value" >"$out" 2>/dev/null &
-      pid=$!
-      REL_PIDS+=("$pid")
+      wrapper=$!
+      REL_PIDS+=("$wrapper")
+      # The program says its own pid once the value is saved: that process is
+      # killed, not the shell that started it.
+      pid=
       for i in $(seq 600); do
-        grep -qx saved "$out" && break
-        kill -0 "$pid" 2>/dev/null || rel_fail "the saving run ended by itself"
+        pid=$(sed -n 's/^saved \([0-9][0-9]*\)$/\1/p' "$out")
+        [ -n "$pid" ] && break
+        kill -0 "$wrapper" 2>/dev/null || rel_fail "the saving run ended by itself"
         sleep 0.01
       done
-      kill -9 "$pid"; wait "$pid" 2>/dev/null || true
+      [ -n "$pid" ] || rel_fail "the saving run did not say it saved"
+      REL_PIDS+=("$pid") # killed at the end even if this case fails first
+      tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q "montivant save Meilleur Score Nom" \
+        || rel_fail "process $pid is not the saving program"
+      kill -9 "$pid"
+      wait "$wrapper" 2>/dev/null || true
+      for i in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.01; done
+      kill -0 "$pid" 2>/dev/null && rel_fail "the saving program $pid outlived its SIGKILL"
       run read "Meilleur Score" Nom
       expect "$value"
     done
-    echo "five values saved and killed at once: each one read back"
+    echo "five values saved, each program killed with SIGKILL at once: each value read back"
     ;;
   tips_huge)
     home_for_user h

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# single_copy.sh PROGRAM
+# single_copy.sh PROGRAM runtime|none
 # Two copies started at the same moment, twenty times: exactly one of them shows
 # a window, the other ends at once with status 0 and prints nothing. Then the
 # copy that won is killed with SIGKILL, and its stale lock must not stop the
-# next start.
+# next start. With "runtime" the session has a runtime folder (the lock lives
+# there); with "none" it has none (the lock lives in the user's cache folder).
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
-program=$1
+program=$1 runtime=${2:-runtime}
 rel_setup
 rel_xvfb
+if [ "$runtime" = none ]; then
+  unset XDG_RUNTIME_DIR
+  lock=$HOME/.cache/montivant/montivant.lock
+else
+  lock=$XDG_RUNTIME_DIR/montivant.lock
+fi
 # Tips off, so that each copy's first window is the main window.
 mkdir -p "$XDG_CONFIG_HOME/montivant"
 printf '[Options]\nShow%%20Tips%%20at%%20Startup=0\n' >"$XDG_CONFIG_HOME/montivant/$(basename "$program").ini"
@@ -47,8 +54,10 @@ echo "20 rounds: one window each time, the second copy silent"
 
 # A copy killed with SIGKILL leaves its lock file behind.
 kill -9 "$survivor"; wait "$survivor" 2>/dev/null || true
-ls "$TMPDIR"/montivant-*.lock >/dev/null 2>&1 || rel_fail "no lock file left by the killed copy"
+[ -s "$lock" ] || rel_fail "no lock file left by the killed copy in $lock"
+head -1 "$lock" | grep -qx "$survivor" || rel_fail "the lock left does not name the killed copy"
 "$program" >"$REL_TMP/c.out" 2>&1 & c=$!
 REL_PIDS+=("$c")
 rel_wait_window "$c" 30 "$REL_TMP/c.out"
+head -1 "$lock" | grep -qx "$c" || rel_fail "the next start did not take the lock over"
 echo "a stale lock did not stop the next start"

@@ -4,6 +4,7 @@
 #include "clickablelabel.h"
 #include "maker.h"
 #include "platform/fonts.h"
+#include "platform/pictures.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "version.h"
@@ -186,7 +187,7 @@ frmAbout::frmAbout() : QDialog(nullptr)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    Image1->setPixmap(pictures::forWidget(QStringLiteral(":/images/logo.png"), Image1));
     twips::place(Image1, 5160, 120, 630, 1695);
 
     // A plain rule under the description, and an etched one (grey over a

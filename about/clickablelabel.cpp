@@ -1,8 +1,79 @@
 #include "clickablelabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+namespace {
+
+// What assistive technologies see of a ClickableLabel: a link whose name is
+// its text (the address), with the press action that a click stands for.
+class AccessibleLink : public QAccessibleWidget {
+public:
+    explicit AccessibleLink(ClickableLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            label()->activate();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        if (action == pressAction())
+            return {QStringLiteral("Return"), QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+
+private:
+    ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
+};
+
+QAccessibleInterface* linkFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("ClickableLabel") && object && object->isWidgetType())
+        return new AccessibleLink(static_cast<ClickableLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(linkFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ClickableLabel::activate() { emit clicked(); }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
@@ -21,8 +92,51 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         event->accept();
         // A press that slides off the label before its release is no click.
         if (rect().contains(event->position().toPoint()))
-            emit clicked();
+            activate();
         return;
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            break;
+        // Accepted, so that the window's default button does not take Enter.
+        // A held key opens the link once.
+        event->accept();
+        if (!event->isAutoRepeat())
+            activate();
+        return;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+QRect ClickableLabel::focusMarkRect() const
+{
+    const QRect text = fontMetrics().boundingRect(contentsRect(), int(alignment()), this->text());
+    // A pixel of air each side, and never outside the label, where it would
+    // be cut off.
+    return text.adjusted(-2, 0, 2, 0).intersected(rect());
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The program's style decides how a focus mark looks, as on every other
+    // control.
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = focusMarkRect();
+    option.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

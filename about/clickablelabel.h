@@ -1,4 +1,9 @@
-// A label that reports a click: a left press and release over it.
+// A label that works as a link: a left press and release over it, or Enter,
+// Return or Space while it has the keyboard focus, report a click. It takes
+// the focus from the Tab key only, so that a mouse click changes nothing
+// else, shows the style's focus mark round its text while focused, and tells
+// assistive technologies that it is a link, named by its text, that can be
+// pressed.
 #pragma once
 
 #include <QLabel>
@@ -8,12 +13,19 @@ class ClickableLabel : public QLabel {
 public:
     explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
 
+    // What a click does: emits clicked(). Also the accessible press action.
+    void activate();
+    // Where the focus mark is drawn: round the text, within the label.
+    QRect focusMarkRect() const;
+
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;

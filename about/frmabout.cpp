@@ -2,8 +2,10 @@
 
 #include "app/windows.h"
 #include "clickablelabel.h"
+#include "mailcursor.h"
 #include "maker.h"
 #include "platform/fonts.h"
+#include "platform/pictures.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "version.h"
@@ -14,8 +16,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -51,35 +51,6 @@ QFrame* line(QWidget* parent, const QString& name, const QColor& colour)
     f->setPalette(p);
     f->setAutoFillBackground(true);
     return f;
-}
-
-// The pointer over the mail label: an arrow holding a letter.
-QCursor mailCursor()
-{
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(Qt::black);
-    p.setBrush(Qt::white);
-    // The arrow, its point on the hot spot.
-    QPainterPath arrow;
-    arrow.moveTo(0, 0);
-    arrow.lineTo(0, 15);
-    arrow.lineTo(4, 11);
-    arrow.lineTo(7, 17);
-    arrow.lineTo(9, 16);
-    arrow.lineTo(6, 10);
-    arrow.lineTo(11, 10);
-    arrow.closeSubpath();
-    p.drawPath(arrow);
-    // The letter, an envelope with its flap.
-    const QRect envelope(10, 14, 19, 13);
-    p.drawRect(envelope);
-    p.drawLine(envelope.topLeft(), QPoint(envelope.center().x(), envelope.center().y() + 1));
-    p.drawLine(envelope.topRight(), QPoint(envelope.center().x() + 1, envelope.center().y() + 1));
-    p.end();
-    return QCursor(pm, 0, 0);
 }
 
 } // namespace
@@ -177,7 +148,7 @@ frmAbout::frmAbout() : QDialog(nullptr)
     lblMail->setFont(linkFont);
     setColours(lblMail, kBlue);
     lblMail->setToolTip(QStringLiteral("Contactez moi !"));
-    lblMail->setCursor(mailCursor());
+    lblMail->setCursor(mailcursor::cursor(lblMail->devicePixelRatioF()));
     twips::place(lblMail, 240, 3960, 2175, 255);
 
     for (QLabel* label : {lblDescription, Label3, lblTitle, lblVersion,
@@ -186,7 +157,7 @@ frmAbout::frmAbout() : QDialog(nullptr)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    Image1->setPixmap(pictures::forWidget(QStringLiteral(":/images/logo.png"), Image1));
     twips::place(Image1, 5160, 120, 630, 1695);
 
     // A plain rule under the description, and an etched one (grey over a
@@ -199,7 +170,10 @@ frmAbout::frmAbout() : QDialog(nullptr)
     twips::place(Line1[1], 120, 2760, 5684 - 120, 15);
     Line1[1]->raise();
 
+    // The two links follow the buttons; the other controls take no focus.
     QWidget::setTabOrder(cmdOK, cmdSysInfo);
+    QWidget::setTabOrder(cmdSysInfo, lblUrl);
+    QWidget::setTabOrder(lblUrl, lblMail);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -220,7 +194,9 @@ void frmAbout::closeEvent(QCloseEvent* event)
     // A request from the menu from now on builds a new window.
     if (g_window == this)
         g_window = nullptr;
-    QDialog::closeEvent(event);
+    // Not QDialog::closeEvent: it calls reject(), which here is close()
+    // again, and then refuses the close because the window is still visible.
+    event->accept();
 }
 
 void frmAbout::Form_Load()
@@ -242,6 +218,14 @@ void frmAbout::Form_Load()
 }
 
 void frmAbout::cmdOK_Click() { close(); }
+
+void frmAbout::reject()
+{
+    // QDialog's own reject only hides the window: it would stay loaded, come
+    // back as it was at the next "A propos", and keep the program running
+    // when it was the last window.
+    close();
+}
 
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 

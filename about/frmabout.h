@@ -69,6 +69,9 @@ public:
     void lblMail_Click();
     void lblUrl_Click();
 
+    // Escape: the window closes and goes, as from OK or its close box.
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

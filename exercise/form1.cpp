@@ -10,6 +10,7 @@
 #include "platform/accessibility.h"
 #include "platform/captionframe.h"
 #include "platform/fonts.h"
+#include "platform/pictures.h"
 #include "platform/platform.h"
 #include "platform/programstyle.h"
 #include "platform/twips.h"
@@ -148,7 +149,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Range en ordre montivant ou démontivant"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/form1.png")));
+    setWindowIcon(pictures::windowIcon(QStringLiteral(":/images/form1.png")));
     setFont(fonts::dialogDefault());
     buildMenus();
     buildControls();
@@ -213,10 +214,10 @@ void Form1::buildControls()
 
     Frame4 = make<CaptionFrame>(client, "Frame4", {120, 3960, 6135, 975}, "Score");
     Image1 = make<QLabel>(Frame4, "Image1", {240, 270, 480, 480});
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/image1.png")));
+    Image1->setPixmap(pictures::forWidget(QStringLiteral(":/images/image1.png"), Image1));
     Image1->hide();
     Image2 = make<QLabel>(Frame4, "Image2", {5400, 270, 480, 480});
-    Image2->setPixmap(QPixmap(QStringLiteral(":/images/image2.png")));
+    Image2->setPixmap(pictures::forWidget(QStringLiteral(":/images/image2.png"), Image2));
     Image2->hide();
     Label3[0] = make<QLabel>(Frame4, "Label3_0", {1080, 270, 495, 480});
     Label3[1] = make<QLabel>(Frame4, "Label3_1", {4560, 270, 495, 480});

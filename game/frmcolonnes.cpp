@@ -8,6 +8,7 @@
 #include "picturebox.h"
 #include "platform/accessibility.h"
 #include "platform/fonts.h"
+#include "platform/pictures.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "shape.h"
@@ -120,7 +121,7 @@ frmColonnes::frmColonnes() : QMainWindow(nullptr), m_field(*this)
     setObjectName(QStringLiteral("frmColonnes"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Colonnes"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/colonnes.png")));
+    setWindowIcon(pictures::windowIcon(QStringLiteral(":/images/colonnes.png")));
     // A fixed single border, with a close box and no minimize or maximize button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint

@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "app/windows.h"
+#include "platform/pictures.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "tipsfile.h"
@@ -93,7 +94,7 @@ frmTip::frmTip() : QDialog(nullptr)
     setObjectName(QStringLiteral("frmTip"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Astuce du jour"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/bulb.png")));
+    setWindowIcon(pictures::windowIcon(QStringLiteral(":/images/bulb.png")));
     // A title and a close box; no minimise or maximise buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -111,7 +112,7 @@ frmTip::frmTip() : QDialog(nullptr)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(1);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/images/bulb.png")));
+    Picture1->setPixmap(pictures::forWidget(QStringLiteral(":/images/bulb.png"), Picture1));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     whiteBackground(Picture1);
     twips::place(Picture1, 120, 120, 3735, 2715);

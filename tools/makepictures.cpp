@@ -5,12 +5,15 @@
 //
 // into the images folder: form1.png (main window icon, 16 colours),
 // image1.png and image2.png (happy and sad faces), bulb.png (tip window),
-// logo.png (About window, 42 x 113), colonnes.png (game window icon);
-// into the icon folder: <N>x<N>/apps/montivant.png for the desktop.
+// logo.png (About window, 42 x 113), colonnes.png (game window icon), each
+// with its twin <name>@2x.png drawn at twice the size for screens of twice
+// the pixel density; into the icon folder: <N>x<N>/apps/montivant.png for the
+// desktop.
 //
 // The drawings are described in a 32-unit square (or in the logo's own
 // pixels) and scaled, so the desktop icon at 256 px is the same figure as the
-// 32 px window icon. Backgrounds are transparent.
+// 32 px window icon, and a twin is the same drawing as its picture with every
+// unit two pixels wide. Backgrounds are transparent.
 
 #include <QColor>
 #include <QDir>
@@ -40,11 +43,20 @@ const QColor kRed(0xe0, 0x22, 0x2a);
 const QColor kDarkRed(0x8c, 0x0e, 0x16);
 const QColor kInk(0x22, 0x1a, 0x12);
 
-QImage blank(int w, int h)
+// A transparent picture of w x h units, `scale` pixels to a unit.
+QImage blank(int w, int h, int scale = 1)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     return img;
+}
+
+// A painter that draws in units on a picture made by blank().
+void begin(QPainter& p, int scale)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    if (scale != 1)
+        p.scale(scale, scale);
 }
 
 QPen outlinePen(double width)
@@ -204,22 +216,24 @@ QImage toPalette(const QImage& src, const std::vector<QRgb>& palette)
     return out;
 }
 
-QImage figure(int size)
+// The figure for a picture of size x size units; the details follow that
+// size, so a twice-size twin keeps the drawing of its picture.
+QImage figure(int size, int scale = 1)
 {
-    QImage img = blank(size, size);
+    QImage img = blank(size, size, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
+    p.scale(size * scale / 32.0, size * scale / 32.0);
     drawFigure(p, size < 64, size < 32);
     return img;
 }
 
 // A yellow face, smiling or sad, in a 32 x 32 square.
-QImage face(bool happy)
+QImage face(bool happy, int scale)
 {
-    QImage img = blank(32, 32);
+    QImage img = blank(32, 32, scale);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    begin(p, scale);
     const QPointF c(16, 16);
     p.setPen(outlinePen(1.4));
     p.setBrush(yellowBall(c, 15.0));
@@ -275,11 +289,11 @@ QImage face(bool happy)
 
 // A yellow light bulb with a red exclamation mark, a grey screw base and a
 // few short rays.
-QImage bulb()
+QImage bulb(int scale)
 {
-    QImage img = blank(32, 32);
+    QImage img = blank(32, 32, scale);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    begin(p, scale);
 
     // Rays.
     p.setPen(QPen(QColor(0xf0, 0xa8, 0x00), 1.4, Qt::SolidLine, Qt::RoundCap));
@@ -342,11 +356,11 @@ QImage bulb()
 }
 
 // The game's icon: a falling column of three coloured squares.
-QImage colonnes()
+QImage colonnes(int scale)
 {
-    QImage img = blank(32, 32);
+    QImage img = blank(32, 32, scale);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    begin(p, scale);
     const QColor colours[] = {QColor(0xe8, 0x30, 0x30), QColor(0x2e, 0xb8, 0x40),
                               QColor(0x2c, 0x6c, 0xe8)};
     for (int i = 0; i < 3; ++i) {
@@ -369,11 +383,11 @@ QImage colonnes()
 
 // The vertical logo, 42 x 113: a column of five number tiles in ascending
 // order beside the name written from bottom to top, on a rounded blue card.
-QImage logo()
+QImage logo(int scale)
 {
-    QImage img = blank(42, 113);
+    QImage img = blank(42, 113, scale);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    begin(p, scale);
     p.setRenderHint(QPainter::TextAntialiasing);
 
     const QRectF card(0.5, 0.5, 41.0, 112.0);
@@ -453,12 +467,24 @@ int main(int argc, char** argv)
     const QString images = QString::fromLocal8Bit(argv[1]);
     const QString icons = QString::fromLocal8Bit(argv[2]);
 
-    bool ok = save(toPalette(figure(32), figurePalette()), images + "/form1.png");
-    ok = save(face(true), images + "/image1.png") && ok;
-    ok = save(face(false), images + "/image2.png") && ok;
-    ok = save(bulb(), images + "/bulb.png") && ok;
-    ok = save(logo(), images + "/logo.png") && ok;
-    ok = save(colonnes(), images + "/colonnes.png") && ok;
+    struct Picture {
+        const char* name;
+        std::function<QImage(int scale)> draw;
+    };
+    const Picture pictures[] = {
+        {"form1", [](int s) { return toPalette(figure(32, s), figurePalette()); }},
+        {"image1", [](int s) { return face(true, s); }},
+        {"image2", [](int s) { return face(false, s); }},
+        {"bulb", bulb},
+        {"logo", logo},
+        {"colonnes", colonnes},
+    };
+    bool ok = true;
+    for (const Picture& picture : pictures) {
+        const QString base = images + QLatin1Char('/') + QLatin1String(picture.name);
+        ok = save(picture.draw(1), base + QStringLiteral(".png")) && ok;
+        ok = save(picture.draw(2), base + QStringLiteral("@2x.png")) && ok;
+    }
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         ok = save(figure(size), QStringLiteral("%1/%2x%2/apps/montivant.png").arg(icons).arg(size)) && ok;
     return ok ? 0 : 1;

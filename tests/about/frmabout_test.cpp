@@ -2,10 +2,15 @@
 // registry reads and the start of the system information tool.
 #include "about/clickablelabel.h"
 #include "about/frmabout.h"
+#include "about/mailcursor.h"
 #include "about/maker.h"
 #include "fakes/fakeplatform.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -43,6 +48,15 @@ private slots:
     void realMessageBoxFromTheButton();
     void controls_data();
     void controls();
+
+    void tabReachesTheLinksAfterTheButtons();
+    void keysOnALink_data();
+    void keysOnALink();
+    void focusMarkFromTheStyle();
+    void linksForAssistiveTechnologies_data();
+    void linksForAssistiveTechnologies();
+    void mailPointerIsAHandWithItsTipOnTheHotSpot_data();
+    void mailPointerIsAHandWithItsTipOnTheHotSpot();
 
 private:
     frmAbout* open();
@@ -304,6 +318,158 @@ void AboutWindowTest::controls()
     auto* label = qobject_cast<QLabel*>(control);
     QCOMPARE(label ? label->text() : control->property("text").toString(), text);
     QCOMPARE(control->geometry(), rect);
+}
+
+// The window as a keyboard user meets it: active, with the focus on OK.
+static frmAbout* openActive(frmAbout* w)
+{
+    QApplication::setActiveWindow(w);
+    w->cmdOK->setFocus(Qt::OtherFocusReason);
+    return w;
+}
+
+// Tab goes from the two buttons to the web link and the mail link, and back
+// to OK; a click opens a link without taking the focus.
+void AboutWindowTest::tabReachesTheLinksAfterTheButtons()
+{
+    frmAbout* w = openActive(open());
+    const QList<QWidget*> chain{w->cmdSysInfo, w->lblUrl, w->lblMail, w->cmdOK};
+    for (QWidget* next : chain) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QTest::mouseClick(w->lblUrl, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), w->cmdOK);
+    QCOMPARE(m_fake->shell.opened, QStringList{maker::kWeb});
+}
+
+void AboutWindowTest::keysOnALink_data()
+{
+    QTest::addColumn<bool>("mail");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("opened");
+    QTest::addColumn<bool>("stillOpen");
+    const QStringList web{maker::kWeb}, mail{"MailTo:" + maker::kMail}, none;
+    QTest::newRow("Return, web") << false << int(Qt::Key_Return) << 0 << web << true;
+    QTest::newRow("Enter, web") << false << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << web << true;
+    QTest::newRow("Space, mail") << true << int(Qt::Key_Space) << 0 << mail << true;
+    QTest::newRow("Return, mail") << true << int(Qt::Key_Return) << 0 << mail << true;
+    QTest::newRow("Ctrl+Return") << false << int(Qt::Key_Return) << int(Qt::ControlModifier) << none << true;
+    QTest::newRow("Escape closes") << true << int(Qt::Key_Escape) << 0 << none << false;
+}
+
+// Enter, Return or Space on a focused link opens it as a click does, once even
+// when held, and OK, the default button, stays unpressed; Escape closes the
+// window for good, as OK does.
+void AboutWindowTest::keysOnALink()
+{
+    QFETCH(bool, mail);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, opened);
+    QFETCH(bool, stillOpen);
+    QPointer<frmAbout> w = openActive(open());
+    ClickableLabel* link = mail ? w->lblMail : w->lblUrl;
+    link->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(link, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (stillOpen) {
+        QKeyEvent held(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), true);
+        QApplication::sendEvent(link, &held);
+    }
+    QCOMPARE(m_fake->shell.opened, opened);
+    QCOMPARE(frmAbout::instance() != nullptr, stillOpen);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(!w.isNull(), stillOpen);
+}
+
+namespace {
+class FocusMarkRecorder : public QProxyStyle {
+public:
+    mutable QList<QRect> marks;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element == PE_FrameFocusRect)
+            marks.append(option->rect);
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
+} // namespace
+
+// A focused link asks the style for a focus mark round its text, inside the
+// label; without the focus, for none.
+void AboutWindowTest::focusMarkFromTheStyle()
+{
+    frmAbout* w = openActive(open());
+    auto* style = new FocusMarkRecorder;
+    style->setParent(w);
+    w->lblUrl->setStyle(style);
+    w->lblUrl->grab();
+    QVERIFY(style->marks.isEmpty());
+    w->lblUrl->setFocus(Qt::TabFocusReason);
+    w->lblUrl->grab();
+    QCOMPARE(style->marks.size(), 1);
+    const QRect mark = style->marks.first();
+    const int textWidth = w->lblUrl->fontMetrics().horizontalAdvance(maker::kWeb);
+    QVERIFY(w->lblUrl->rect().contains(mark));
+    QVERIFY(mark.width() >= textWidth && mark.width() <= textWidth + 6);
+}
+
+void AboutWindowTest::linksForAssistiveTechnologies_data()
+{
+    QTest::addColumn<bool>("mail");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("web") << false << maker::kWeb;
+    QTest::newRow("mail") << true << "MailTo:" + maker::kMail;
+}
+
+// Each link is a link to assistive technologies, named by its address as it
+// changes, and its press action opens it.
+void AboutWindowTest::linksForAssistiveTechnologies()
+{
+    QFETCH(bool, mail);
+    QFETCH(QString, opened);
+    ClickableLabel* link = mail ? open()->lblMail : open()->lblUrl;
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(link);
+    QVERIFY(a && a->actionInterface());
+    QCOMPARE(a->role(), QAccessible::Link);
+    QCOMPARE(a->text(QAccessible::Name), mail ? maker::kMail : maker::kWeb);
+    QVERIFY(a->state().focusable && a->state().linked);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_fake->shell.opened, QStringList{opened});
+    link->setText(QStringLiteral("ailleurs.example.org"));
+    QCOMPARE(a->text(QAccessible::Name), QStringLiteral("ailleurs.example.org"));
+}
+
+void AboutWindowTest::mailPointerIsAHandWithItsTipOnTheHotSpot_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("200 %") << 2.0;
+}
+
+// The pointer is drawn at the screen's density, with its hot spot, given in
+// the picture's own pixels, on the finger's tip: a dark outline pixel in the
+// upper left quarter with nothing solid above it.
+void AboutWindowTest::mailPointerIsAHandWithItsTipOnTheHotSpot()
+{
+    QFETCH(qreal, ratio);
+    const QCursor cursor = mailcursor::cursor(ratio);
+    QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+    QCOMPARE(cursor.pixmap().devicePixelRatio(), ratio);
+    const QImage img = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(img.size(), QSize(qRound(32 * ratio), qRound(32 * ratio)));
+    const QPoint hot = cursor.hotSpot();
+    QCOMPARE(hot, mailcursor::hotSpot(ratio));
+    QVERIFY(hot.x() < img.width() / 2 && hot.y() < img.height() / 4);
+    QCOMPARE(qAlpha(img.pixel(hot)), 255);
+    QVERIFY(qGray(img.pixel(hot)) < 64);
+    for (int y = 0; y < hot.y(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            QVERIFY(qAlpha(img.pixel(x, y)) < 255);
+    QCOMPARE(open()->lblMail->cursor().shape(), Qt::BitmapCursor);
 }
 
 QTEST_MAIN(AboutWindowTest)

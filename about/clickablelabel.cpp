@@ -121,9 +121,9 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
 QRect ClickableLabel::focusMarkRect() const
 {
     const QRect text = fontMetrics().boundingRect(contentsRect(), int(alignment()), this->text());
-    // A pixel of air each side, and never outside the label, where it would
-    // be cut off.
-    return text.adjusted(-2, 0, 2, 0).intersected(rect());
+    // Clear of the text on both sides, the label's whole height, and never
+    // outside the label, where it would be cut off.
+    return QRect(text.left() - 4, 0, text.width() + 8, height()).intersected(rect());
 }
 
 void ClickableLabel::paintEvent(QPaintEvent* event)

@@ -79,6 +79,8 @@ void StyleTest::focusMarkSeen_data()
     QTest::newRow("tip check box") << "frmTip" << "chkLoadTipsAtStartup";
     QTest::newRow("about OK") << "frmAbout" << "cmdOK";
     QTest::newRow("about system information") << "frmAbout" << "cmdSysInfo";
+    QTest::newRow("about web link") << "frmAbout" << "lblUrl";
+    QTest::newRow("about mail link") << "frmAbout" << "lblMail";
 }
 
 // The pixels that change when a control takes the focus make a frame that

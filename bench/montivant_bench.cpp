@@ -11,6 +11,7 @@
 //              each wait by the millisecond counter
 #include "common.h"
 
+#include "app/application.h"
 #include "app/module1.h"
 #include "exercise/form1.h"
 #include "game/frmcolonnes.h"
@@ -220,7 +221,8 @@ int main(int argc, char** argv)
 {
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    // Qt prepared as the program prepares it (its style, fonts and texts).
+    application::prepare();
 
     FirstPaint firstPaint([&] {
         if (mode == QLatin1String("startup")) {

@@ -5,6 +5,7 @@
 // bottom to top (R K G B Y M) and their start column; the real random source
 // takes over after them. The window's position and the well's place on the
 // screen are printed, so that a script knows where to look.
+#include "app/application.h"
 #include "game/frmcolonnes.h"
 #include "game/picturebox.h"
 #include "platform/platform.h"
@@ -57,7 +58,8 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    // Qt prepared as the program prepares it (its style, fonts and texts).
+    application::prepare();
     platform::installReal();
     ScriptedRandom random(platform::random());
     AloneCopy alone;

@@ -14,6 +14,7 @@
 //
 // Every modal box is answered as a user would (OK, or the name typed). What
 // happened is printed one fact a line, for the calling script to check.
+#include "app/application.h"
 #include "app/module1.h"
 #include "app/windows.h"
 #include "app/settings.h"
@@ -212,7 +213,8 @@ int main(int argc, char** argv)
     // The settings medium needs the executable's name: the program's own, so
     // that the store is the one the program reads.
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    // Qt prepared as the program prepares it (its style, fonts and texts).
+    application::prepare();
     platform::installReal();
 
     if (mode == QLatin1String("save") && args.size() == 4) {

@@ -12,3 +12,7 @@ target_link_libraries(realinput_test PRIVATE montivant_fakes)
 add_test(NAME realinput_test
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../reliability/under_x.sh $<TARGET_FILE:realinput_test>)
 set_tests_properties(realinput_test PROPERTIES TIMEOUT 300)
+# The same at a screen scale of 150 %: drops still land where the pointer is.
+add_test(NAME realinput_test_150
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../reliability/under_x.sh $<TARGET_FILE:realinput_test>)
+set_tests_properties(realinput_test_150 PROPERTIES TIMEOUT 300 ENVIRONMENT "QT_SCALE_FACTOR=1.5")

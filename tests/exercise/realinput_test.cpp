@@ -23,6 +23,7 @@ private:
     // Runs xdotool with the given commands and lets the program handle what
     // the X server then delivers.
     void xdotool(const QStringList& commands);
+    QPoint onScreen(QWidget* widget);
     void drag(QWidget* from, QWidget* to);
     void click(QWidget* target);
     std::unique_ptr<fake::Platform> fake;
@@ -59,10 +60,18 @@ void RealInputTest::xdotool(const QStringList& commands)
     QTest::qWait(200);
 }
 
+// Where xdotool must point to reach the middle of `widget`: the X server
+// counts device pixels, Qt logical ones (the screen starts at 0, 0).
+QPoint RealInputTest::onScreen(QWidget* widget)
+{
+    return (QPointF(widget->mapToGlobal(widget->rect().center())) * widget->devicePixelRatioF())
+        .toPoint();
+}
+
 void RealInputTest::drag(QWidget* from, QWidget* to)
 {
-    const QPoint a = from->mapToGlobal(from->rect().center());
-    const QPoint b = to->mapToGlobal(to->rect().center());
+    const QPoint a = onScreen(from);
+    const QPoint b = onScreen(to);
     QStringList commands = {"mousemove", QString::number(a.x()), QString::number(a.y()),
                             "mousedown", "1"};
     for (int s = 1; s <= 4; ++s) {
@@ -75,7 +84,7 @@ void RealInputTest::drag(QWidget* from, QWidget* to)
 
 void RealInputTest::click(QWidget* target)
 {
-    const QPoint a = target->mapToGlobal(target->rect().center());
+    const QPoint a = onScreen(target);
     xdotool({"mousemove", QString::number(a.x()), QString::number(a.y()), "click", "1"});
 }
 

@@ -4,6 +4,7 @@
 #include "exercise/form1.h"
 #include "fakes/fakeplatform.h"
 #include "game/frmcolonnes.h"
+#include "platform/fonts.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -59,6 +60,7 @@ private slots:
     void scoreAndFacesNamed();
     void successAndSolutionAnnounced();
     void gameCountersNamed();
+    void tilesFramedLikeSlots();
 
 private:
     void generate(); // 11 22 ... 88
@@ -451,6 +453,29 @@ void AccessTest::gameCountersNamed()
         QCOMPARE(nameOf(game->lblStatCouleur[k]), QString("%1 : 0").arg(colours[k]));
     game->lblStatCouleur[4]->setText("12");
     QCOMPARE(nameOf(game->lblStatCouleur[4]), QString("Jaune : 12"));
+    // The counters' "MS Sans Serif" is the program's stand-in, as everywhere.
+    for (QLabel* counter : game->lblStatCouleur)
+        QCOMPARE(counter->font().family(), fonts::named("MS Sans Serif", 8.25, true).family());
+}
+
+// Blue numbers on the tiles, but the tiles' frames in the slots' colour.
+void AccessTest::tilesFramedLikeSlots()
+{
+    const QImage tile = w->Label1[0]->grab().toImage();
+    const QImage slot = w->Label5[0]->grab().toImage();
+    QCOMPARE(tile.size(), slot.size());
+    const int midX = tile.width() / 2, midY = tile.height() / 2, last = tile.width() - 1;
+    for (QPoint p : {QPoint(0, midY), QPoint(last, midY), QPoint(midX, 0),
+                     QPoint(midX, tile.height() - 1)})
+        QCOMPARE(tile.pixelColor(p), slot.pixelColor(p));
+    QVERIFY(tile.pixelColor(0, midY) != QColor(0, 0, 255));
+    // The "?" itself is blue.
+    int blue = 0;
+    for (int y = 1; y < tile.height() - 1; ++y)
+        for (int x = 1; x < last; ++x)
+            if (const QColor c = tile.pixelColor(x, y); c.blue() > 200 && c.red() < 120 && c.green() < 120)
+                ++blue;
+    QVERIFY(blue > 5);
 }
 
 QTEST_MAIN(AccessTest)

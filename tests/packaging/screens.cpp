@@ -15,6 +15,7 @@
 #include "exercise/score.h"
 #include "game/frmcolonnes.h"
 #include "platform/platform.h"
+#include "tests/reliability/rightorder.h"
 #include "tips/frmtip.h"
 
 #include <QApplication>
@@ -65,20 +66,6 @@ void shoot(QWidget* window, const char* name)
     if (!writer.write(window->grab().toImage()))
         fail(name);
     std::printf("%s\n", name);
-}
-
-// The tiles in the order the chosen option asks for.
-std::array<int, 8> rightOrder(Form1* form)
-{
-    std::array<int, 8> order;
-    std::iota(order.begin(), order.end(), 0);
-    const bool ascending = form->Option1->isChecked();
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const double va = CaptionValue(form->Label1[a]->text());
-        const double vb = CaptionValue(form->Label1[b]->text());
-        return ascending ? va < vb : va > vb;
-    });
-    return order;
 }
 
 void answer(Form1* form, int count)

@@ -22,6 +22,7 @@
 #include "exercise/score.h"
 #include "game/frmcolonnes.h"
 #include "platform/platform.h"
+#include "tests/reliability/rightorder.h"
 #include "tips/frmtip.h"
 
 #include <QApplication>
@@ -91,14 +92,7 @@ Answerer* answerer = nullptr;
 void solveOnce(Form1* form)
 {
     form->Generer_Click();
-    std::array<int, 8> order;
-    std::iota(order.begin(), order.end(), 0);
-    const bool ascending = form->Option1->isChecked();
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const double va = CaptionValue(form->Label1[a]->text());
-        const double vb = CaptionValue(form->Label1[b]->text());
-        return ascending ? va < vb : va > vb;
-    });
+    const std::array<int, 8> order = rightOrder(form);
     for (int i = 0; i < 8; ++i)
         form->Label5_DragDrop(i, form->Label1[order[i]]);
     form->Verifier_Click();

@@ -78,7 +78,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    friend class BoardCellAccessible;
     void announceCurrent();
 
     std::array<BoardCell*, kCells> m_cells{};

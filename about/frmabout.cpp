@@ -1,13 +1,13 @@
 #include "frmabout.h"
 
-#include "app/windows.h"
+#include "app/topwindows.h"
 #include "clickablelabel.h"
 #include "mailcursor.h"
 #include "maker.h"
-#include "platform/fonts.h"
-#include "platform/pictures.h"
+#include "widgets/fonts.h"
+#include "widgets/pictures.h"
 #include "platform/platform.h"
-#include "platform/twips.h"
+#include "widgets/twips.h"
 #include "version.h"
 
 #include <QApplication>
@@ -81,8 +81,8 @@ void frmAbout::ShowModeless()
     const bool wasOpen = instance() != nullptr;
     frmAbout* w = Load();
     if (!wasOpen)
-        windows::centreOnScreen(w);
-    windows::showInFront(w);
+        topwindows::centreOnScreen(w);
+    topwindows::showInFront(w);
 }
 
 frmAbout::frmAbout() : QDialog(nullptr)
@@ -180,7 +180,7 @@ frmAbout::frmAbout() : QDialog(nullptr)
     connect(lblMail, &ClickableLabel::clicked, this, &frmAbout::lblMail_Click);
     connect(lblUrl, &ClickableLabel::clicked, this, &frmAbout::lblUrl_Click);
 
-    windows::endWhenLastWindowCloses(this);
+    topwindows::endWhenLastWindowCloses(this);
 }
 
 frmAbout::~frmAbout()

@@ -1,8 +1,8 @@
 #include "application.h"
 
-#include "platform/fonts.h"
-#include "platform/programstyle.h"
-#include "platform/qttexts.h"
+#include "widgets/fonts.h"
+#include "widgets/programstyle.h"
+#include "app/qttexts.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "app/application.h"
 #include "app/module1.h"
-#include "app/windows.h"
+#include "app/topwindows.h"
 #include "platform/platform.h"
 
 #include <QApplication>
@@ -47,6 +47,6 @@ int main(int argc, char** argv)
     platform::installReal();
     Module1::Main();
     const int code = QApplication::exec();
-    windows::destroyRemaining();
+    topwindows::destroyRemaining();
     return code;
 }

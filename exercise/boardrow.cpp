@@ -1,7 +1,7 @@
 #include "boardrow.h"
 
-#include "platform/accessibility.h"
-#include "platform/programstyle.h"
+#include "widgets/accessibility.h"
+#include "widgets/programstyle.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

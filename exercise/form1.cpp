@@ -4,18 +4,17 @@
 #include "form1.h"
 
 #include "about/frmabout.h"
-#include "app/windows.h"
+#include "app/topwindows.h"
 #include "boardrow.h"
 #include "numbers.h"
-#include "platform/accessibility.h"
-#include "platform/captionframe.h"
-#include "platform/fonts.h"
-#include "platform/pictures.h"
+#include "widgets/accessibility.h"
+#include "widgets/captionframe.h"
+#include "widgets/fonts.h"
+#include "widgets/pictures.h"
 #include "platform/platform.h"
-#include "platform/programstyle.h"
-#include "platform/twips.h"
+#include "widgets/twips.h"
 #include "tips/frmtip.h"
-#include "platform/wrappingbutton.h"
+#include "widgets/wrappingbutton.h"
 
 #include <QAction>
 #include <QApplication>
@@ -135,17 +134,16 @@ Form1* Form1::Show()
         return nullptr;
     if (!w->shownOnce) {
         w->shownOnce = true;
-        windows::centreOnScreen(w);
+        topwindows::centreOnScreen(w);
         // The first stop of the Tab chain, the selected level.
         w->tabStops().constFirst()->setFocus(Qt::OtherFocusReason);
     }
-    windows::showInFront(w);
+    topwindows::showInFront(w);
     return w;
 }
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {
-    ProgramStyle::install();
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Range en ordre montivant ou démontivant"));
@@ -154,7 +152,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     buildMenus();
     buildControls();
     setTabOrder();
-    windows::endWhenLastWindowCloses(this);
+    topwindows::endWhenLastWindowCloses(this);
 }
 
 Form1::~Form1() = default;
@@ -526,7 +524,7 @@ void Form1::Generer_Click()
     const bool integers = Option4[0]->isChecked();
     const bool decimals = !integers && Option4[1]->isChecked();
     for (int i = 0; i < 8; ++i) {
-        random.reseedFromClock();
+        random.mixInClock();
         if (integers) {
             Label1[i]->setText(formatInteger(drawInteger(bounds, random.next())));
         } else if (decimals) {

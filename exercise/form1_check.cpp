@@ -2,9 +2,9 @@
 // hand-over to the reward game at the tenth success.
 #include "form1.h"
 
-#include "app/windows.h"
+#include "app/topwindows.h"
 #include "game/frmcolonnes.h"
-#include "platform/accessibility.h"
+#include "widgets/accessibility.h"
 #include "platform/platform.h"
 
 #include <QLabel>
@@ -138,6 +138,6 @@ void Form1::OpenRewardGame()
     if (!game)
         return;
     // Destroyed once the running handler has returned to the event loop.
-    windows::closeAndDestroy(this);
+    topwindows::closeAndDestroy(this);
     game->show();
 }

@@ -3,7 +3,7 @@
 // counts as a failure.
 #include "form1.h"
 
-#include "platform/accessibility.h"
+#include "widgets/accessibility.h"
 #include "platform/platform.h"
 
 #include <QLabel>

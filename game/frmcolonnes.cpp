@@ -3,14 +3,14 @@
 #include "frmcolonnes.h"
 
 #include "app/settings.h"
-#include "app/windows.h"
+#include "app/topwindows.h"
 #include "exercise/form1.h"
 #include "picturebox.h"
-#include "platform/accessibility.h"
-#include "platform/fonts.h"
-#include "platform/pictures.h"
+#include "widgets/accessibility.h"
+#include "widgets/fonts.h"
+#include "widgets/pictures.h"
 #include "platform/platform.h"
-#include "platform/twips.h"
+#include "widgets/twips.h"
 #include "shape.h"
 
 #include <QAction>
@@ -29,14 +29,6 @@ using namespace colonnes;
 namespace {
 
 QPointer<frmColonnes> g_window;
-
-QFont makeFont(const char* family, double points, bool bold)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 QColor toQColor(Couleur c)
 {
@@ -137,9 +129,9 @@ frmColonnes::frmColonnes() : QMainWindow(nullptr), m_field(*this)
 
     // Keys act on the game whichever control of the window has the focus.
     qApp->installEventFilter(this);
-    windows::endWhenLastWindowCloses(this);
+    topwindows::endWhenLastWindowCloses(this);
 
-    windows::centreOnScreen(this);
+    topwindows::centreOnScreen(this);
 }
 
 frmColonnes::~frmColonnes()
@@ -195,7 +187,7 @@ void frmColonnes::buildControls()
     twips::place(picZone, 150, 150, 1480, 4365);
 
     lblVitesse = label(client, QStringLiteral("lblVitesse"), QStringLiteral("Vitesse : 3"),
-                       makeFont("Arial", 9, true), Qt::AlignHCenter, 1725, 150, 1785, 270);
+                       fonts::named(QStringLiteral("Arial"), 9, true), Qt::AlignHCenter, 1725, 150, 1785, 270);
     lblVitesse->setFrameShape(QFrame::Box);
     lblVitesse->setAlignment(Qt::AlignCenter);
 
@@ -216,15 +208,15 @@ void frmColonnes::buildControls()
         accessibility::nameAfterText(lblStatCouleur[k], QString::fromUtf8(colourNames[k]));
     }
 
-    const QFont caption = makeFont("Arial", 9, true);
+    const QFont caption = fonts::named(QStringLiteral("Arial"), 9, true);
     lbl[0] = label(client, QStringLiteral("lbl_0"), QStringLiteral("Carrés :"), caption,
                    Qt::AlignLeft, 1800, 2175, 765, 240);
     lblCarres = label(client, QStringLiteral("lblCarres"), QStringLiteral("0"),
-                      makeFont("Arial", 9.75, true), Qt::AlignRight, 2625, 2175, 765, 240);
+                      fonts::named(QStringLiteral("Arial"), 9.75, true), Qt::AlignRight, 2625, 2175, 765, 240);
     lbl[1] = label(client, QStringLiteral("lbl_1"), QStringLiteral("Blocs :"), caption,
                    Qt::AlignLeft, 1800, 2550, 690, 240);
     lblBlocs = label(client, QStringLiteral("lblBlocs"), QStringLiteral("0"),
-                     makeFont("Arial", 9.75, true), Qt::AlignRight, 2625, 2550, 765, 240);
+                     fonts::named(QStringLiteral("Arial"), 9.75, true), Qt::AlignRight, 2625, 2550, 765, 240);
 
     const QColor bar = palette().color(QPalette::Dark);
     shpSeparation[1] = new Shape(Shape::Kind::Filled, bar, client);
@@ -234,7 +226,7 @@ void frmColonnes::buildControls()
     lbl[2] = label(client, QStringLiteral("lbl_2"), QStringLiteral("SCORE :"), caption,
                    Qt::AlignLeft, 1800, 3000, 690, 240);
     lblScore = label(client, QStringLiteral("lblScore"), QStringLiteral("0"),
-                     makeFont("Courier New", 9.75, false), Qt::AlignRight, 3270, 3000, 120, 240);
+                     fonts::named(QStringLiteral("Courier New"), 9.75, false), Qt::AlignRight, 3270, 3000, 120, 240);
 
     shpSeparation[0] = new Shape(Shape::Kind::Filled, bar, client);
     shpSeparation[0]->setObjectName(QStringLiteral("shpSeparation_0"));
@@ -242,10 +234,10 @@ void frmColonnes::buildControls()
 
     lbl[3] = label(client, QStringLiteral("lbl_3"), QStringLiteral("MEILLEUR SCORE :"), caption,
                    Qt::AlignLeft, 1800, 3450, 1590, 225);
-    lblNom = label(client, QStringLiteral("lblNom"), QString(), makeFont("Arial", 9, false),
+    lblNom = label(client, QStringLiteral("lblNom"), QString(), fonts::named(QStringLiteral("Arial"), 9, false),
                    Qt::AlignHCenter, 1800, 3750, 1620, 225);
     lblMeilleur = label(client, QStringLiteral("lblMeilleur"), QStringLiteral("0"),
-                        makeFont("Courier New", 9.75, false), Qt::AlignRight, 3075, 4050, 120, 240);
+                        fonts::named(QStringLiteral("Courier New"), 9.75, false), Qt::AlignRight, 3075, 4050, 120, 240);
 
     // The captions stay inside the frame; "SCORE :" also clear of its score.
     const int frameInside = twips::toPixels(1725.0 + 1815.0) - 2;
@@ -291,7 +283,7 @@ void frmColonnes::startTimer()
 
 void frmColonnes::Form_Load()
 {
-    platform::random().reseedFromClock();
+    platform::random().mixInClock();
     VitesseChoisie = QStringLiteral("3");
     Intervalle = 500;
     m_field.NomMeilleur = settings::GetSetting(settings::kBestScore, settings::kName,
@@ -360,7 +352,7 @@ void frmColonnes::endOfGame()
     }
     Form1::Show();
     // Inside the timer's own handler: destroyed once the handler has returned.
-    windows::closeAndDestroy(this);
+    topwindows::closeAndDestroy(this);
 }
 
 void frmColonnes::closeEvent(QCloseEvent* event)
@@ -399,14 +391,8 @@ bool frmColonnes::eventFilter(QObject* watched, QEvent* event)
             auto* key = static_cast<QKeyEvent*>(event);
             const int code = virtualKeyCode(*key);
             if (GameField::isGameKey(code)) {
-                int shift = 0;
-                if (key->modifiers() & Qt::ShiftModifier)
-                    shift |= 1;
-                if (key->modifiers() & Qt::ControlModifier)
-                    shift |= 2;
-                if (key->modifiers() & Qt::AltModifier)
-                    shift |= 4;
-                Form_KeyDown(code, shift);
+                // No game key depends on Shift, Ctrl or Alt.
+                Form_KeyDown(code, 0);
                 // Used here, so that it does not come back through a parent.
                 return true;
             }

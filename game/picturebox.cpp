@@ -1,6 +1,6 @@
 #include "picturebox.h"
 
-#include "platform/twips.h"
+#include "widgets/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -40,12 +40,6 @@ void PictureBox::fillTwips(const QRect& twipsRect, const QColor& colour)
         p.fillRect(px, colour);
     }
     update(px.translated(contentsRect().topLeft()));
-}
-
-const QImage& PictureBox::image()
-{
-    ensureImage();
-    return m_image;
 }
 
 QColor PictureBox::colourAt(int xTwips, int yTwips)

@@ -16,8 +16,6 @@ public:
     // Fills a rectangle given in twips from the top left of the inside of the
     // border, outline and inside in one colour.
     void fillTwips(const QRect& twips, const QColor& colour);
-    // The picture as it is kept (inside of the border, device pixels).
-    const QImage& image();
     // The colour of the picture at a point in twips, as drawn.
     QColor colourAt(int xTwips, int yTwips);
 

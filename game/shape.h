@@ -11,9 +11,6 @@ public:
     enum class Kind { Filled, RoundedOutline };
     Shape(Kind kind, const QColor& fill, QWidget* parent = nullptr);
 
-    Kind kind() const { return m_kind; }
-    QColor fillColour() const { return m_fill; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -63,7 +63,7 @@ public:
     virtual double next() = 0;
     // Mixes the time of day into the generator's state. Draws made within the
     // same clock tick still differ: the clock is mixed in, never substituted.
-    virtual void reseedFromClock() = 0;
+    virtual void mixInClock() = 0;
 };
 
 // Facts about the running program and the user's desktop.
@@ -97,7 +97,7 @@ public:
     virtual bool showsAt(const QWidget* window, const QPointF& globalPos) = 0;
 };
 
-enum class MessageIcon { None, Information, Warning, Critical, Question };
+enum class MessageIcon { None, Information, Warning };
 
 // The modal message box and the modal input box.
 class Dialogs {

@@ -141,7 +141,7 @@ class SeededRandom final : public Random {
 public:
     SeededRandom() : m_generator(QRandomGenerator::securelySeeded()) {}
     double next() override { return m_generator.generateDouble(); }
-    void reseedFromClock() override
+    void mixInClock() override
     {
         // Moving the running state on by a clock-dependent amount keeps every
         // draw fresh, also for draws within one tick of the clock.
@@ -176,8 +176,6 @@ QMessageBox::Icon toQt(MessageIcon icon)
     switch (icon) {
     case MessageIcon::Information: return QMessageBox::Information;
     case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
     case MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;

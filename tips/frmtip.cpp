@@ -1,10 +1,10 @@
 #include "frmtip.h"
 
 #include "app/settings.h"
-#include "app/windows.h"
-#include "platform/pictures.h"
+#include "app/topwindows.h"
+#include "widgets/pictures.h"
 #include "platform/platform.h"
-#include "platform/twips.h"
+#include "widgets/twips.h"
 #include "tipsfile.h"
 
 #include <QCheckBox>
@@ -71,7 +71,7 @@ void frmTip::ShowModal()
     frmTip* w = Load();
     if (!w)
         return; // closed itself while loading: the caller goes on
-    windows::centreOnScreen(w);
+    topwindows::centreOnScreen(w);
     // exec() returns once the window is closed and then deletes it.
     w->exec();
 }
@@ -79,14 +79,14 @@ void frmTip::ShowModal()
 void frmTip::ShowModeless()
 {
     if (frmTip* open = instance()) {
-        windows::showInFront(open);
+        topwindows::showInFront(open);
         return;
     }
     frmTip* w = Load();
     if (!w)
         return;
-    windows::centreOnScreen(w);
-    windows::showInFront(w);
+    topwindows::centreOnScreen(w);
+    topwindows::showInFront(w);
 }
 
 frmTip::frmTip() : QDialog(nullptr)
@@ -151,7 +151,7 @@ frmTip::frmTip() : QDialog(nullptr)
     connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this,
             &frmTip::chkLoadTipsAtStartup_Click);
 
-    windows::endWhenLastWindowCloses(this);
+    topwindows::endWhenLastWindowCloses(this);
 }
 
 frmTip::~frmTip()
@@ -165,7 +165,7 @@ void frmTip::Form_Load()
     if (settings::GetIntSetting(settings::kOptions, settings::kShowTips, 1) == 0) {
         m_closedWhileLoading = true;
         g_window = nullptr;
-        windows::closeAndDestroy(this);
+        topwindows::closeAndDestroy(this);
         return;
     }
     chkLoadTipsAtStartup->setChecked(true);

@@ -4,7 +4,7 @@
 #include "exercise/form1.h"
 #include "fakes/fakeplatform.h"
 #include "game/frmcolonnes.h"
-#include "platform/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QAccessible>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // the resize scaling and the quit commands.
 #include "exercise/form1.h"
 #include "fakes/fakeplatform.h"
-#include "platform/twips.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QGroupBox>

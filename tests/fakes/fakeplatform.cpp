@@ -1,5 +1,9 @@
 #include "fakeplatform.h"
 
+#include "widgets/programstyle.h"
+
+#include <QApplication>
+
 #include <cstring>
 
 namespace fake {
@@ -118,6 +122,9 @@ void Platform::install()
     s.registry = &registry;
     s.windowStack = &windowStack;
     platform::install(s);
+    // The program's style, as the program's start installs it before any window.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        ProgramStyle::install();
 }
 
 } // namespace fake

@@ -85,7 +85,7 @@ public:
     int draws = 0;
     int reseeds = 0;
     double next() override;
-    void reseedFromClock() override { ++reseeds; }
+    void mixInClock() override { ++reseeds; }
 };
 
 class Environment : public platform::Environment {

@@ -39,7 +39,7 @@ public:
         m_queued.pop_front();
         return v;
     }
-    void reseedFromClock() override { m_real.reseedFromClock(); }
+    void mixInClock() override { m_real.mixInClock(); }
 
 private:
     platform::Random& m_real;

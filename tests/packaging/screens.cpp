@@ -10,7 +10,7 @@
 // only change when the windows do.
 #include "app/application.h"
 #include "app/module1.h"
-#include "app/windows.h"
+#include "app/topwindows.h"
 #include "exercise/form1.h"
 #include "exercise/score.h"
 #include "game/frmcolonnes.h"
@@ -37,7 +37,7 @@ namespace {
 class FixedRandom final : public platform::Random {
 public:
     double next() override { return m_generator.generateDouble(); }
-    void reseedFromClock() override {}
+    void mixInClock() override {}
 
 private:
     QRandomGenerator m_generator{20261207};
@@ -157,6 +157,6 @@ int main(int argc, char** argv)
     tipWatch.stop();
     QTimer::singleShot(200, exercise);
     const int code = QApplication::exec();
-    windows::destroyRemaining();
+    topwindows::destroyRemaining();
     return code;
 }

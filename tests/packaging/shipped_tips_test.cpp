@@ -4,7 +4,7 @@
 // window, and a way back to the tips that really works.
 #include "app/settings.h"
 #include "fakes/fakeplatform.h"
-#include "platform/fonts.h"
+#include "widgets/fonts.h"
 #include "platform/platform.h"
 #include "tips/frmtip.h"
 #include "tips/tipsfile.h"

@@ -16,7 +16,7 @@
 // happened is printed one fact a line, for the calling script to check.
 #include "app/application.h"
 #include "app/module1.h"
-#include "app/windows.h"
+#include "app/topwindows.h"
 #include "app/settings.h"
 #include "exercise/form1.h"
 #include "exercise/score.h"
@@ -188,7 +188,7 @@ private:
 int finish(int code)
 {
     // As the program's entry does: windows still up after a quit are destroyed.
-    windows::destroyRemaining();
+    topwindows::destroyRemaining();
     return code;
 }
 

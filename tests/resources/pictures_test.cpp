@@ -7,7 +7,7 @@
 #include "exercise/form1.h"
 #include "fakes/fakeplatform.h"
 #include "game/frmcolonnes.h"
-#include "platform/pictures.h"
+#include "widgets/pictures.h"
 #include "tips/frmtip.h"
 
 #include <QApplication>

@@ -5,10 +5,6 @@
 
 WrappingButton::WrappingButton(QWidget* parent) : QPushButton(parent) {}
 
-WrappingButton::WrappingButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
-{
-}
-
 void WrappingButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);

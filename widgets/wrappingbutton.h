@@ -8,7 +8,6 @@ class WrappingButton : public QPushButton {
     Q_OBJECT
 public:
     explicit WrappingButton(QWidget* parent = nullptr);
-    explicit WrappingButton(const QString& text, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

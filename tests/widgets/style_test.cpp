@@ -5,8 +5,8 @@
 #include "about/frmabout.h"
 #include "exercise/form1.h"
 #include "fakes/fakeplatform.h"
-#include "platform/programstyle.h"
-#include "platform/qttexts.h"
+#include "widgets/programstyle.h"
+#include "app/qttexts.h"
 #include "tips/frmtip.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "windows.h"
+#include "topwindows.h"
 
 #include "platform/platform.h"
 
@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace windows {
+namespace topwindows {
 
 void closeAndDestroy(QWidget* window)
 {
@@ -59,4 +59,4 @@ void destroyRemaining()
         delete w.data();
 }
 
-} // namespace windows
+} // namespace topwindows

@@ -3,7 +3,7 @@
 
 class QWidget;
 
-namespace windows {
+namespace topwindows {
 
 // Closes a window and destroys it once control is back in the event loop, so
 // that a handler of the window itself can go on to its end.
@@ -24,4 +24,4 @@ void showInFront(QWidget* window);
 // (after a quit), those that no other window owns.
 void destroyRemaining();
 
-} // namespace windows
+} // namespace topwindows

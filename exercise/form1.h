@@ -145,6 +145,11 @@ protected:
 private:
     explicit Form1(QWidget* parent = nullptr);
     void buildControls();
+
+    // The check's verdicts and its score display.
+    void checkSucceeded();
+    void checkFailed();
+    void showScore();
     void buildMenus();
     void setTabOrder();
 

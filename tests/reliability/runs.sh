@@ -95,6 +95,9 @@ case $case_name in
   save_then_sigkill)
     home_for_user h
     for value in Zoé 1 "Léa Martin" 42 Anonyme; do
+      # Made before the run starts, so that the loop below never reads a file
+      # that the background shell has not opened yet.
+      : >"$out"
       rel_as_user "$app/montivant" save "Meilleur Score" Nom "$value" >"$out" 2>/dev/null &
       wrapper=$!
       REL_PIDS+=("$wrapper")

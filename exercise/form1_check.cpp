@@ -2,6 +2,7 @@
 // hand-over to the reward game at the tenth success.
 #include "form1.h"
 
+#include "announcements.h"
 #include "app/topwindows.h"
 #include "game/frmcolonnes.h"
 #include "widgets/accessibility.h"
@@ -89,7 +90,7 @@ void Form1::Verifier_Click()
                 Generer->setFocus();
                 // A failure is told by its message box; a success only by a
                 // face and a sound, so it is also said to a screen reader.
-                accessibility::announce(this, QStringLiteral("Réussi ! Bravo !"));
+                accessibility::announce(this, announcements::success());
             } else {
                 PlaySoundFile(QStringLiteral("perdu.wav"));
                 Image2->show();
@@ -99,6 +100,7 @@ void Form1::Verifier_Click()
             Label3[0]->setText(QString::number(score.Successes));
             Label3[1]->setText(score.Failures ? QString::number(*score.Failures) : QString());
             ShowMark();
+            announceScore();
         }
     }
 
@@ -137,6 +139,7 @@ void Form1::OpenRewardGame()
     // leaving the child with no window at all.
     if (!game)
         return;
+    accessibility::announce(this, announcements::rewardComes());
     // Destroyed once the running handler has returned to the event loop.
     topwindows::closeAndDestroy(this);
     game->show();

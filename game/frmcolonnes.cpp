@@ -4,6 +4,7 @@
 
 #include "app/settings.h"
 #include "app/topwindows.h"
+#include "exercise/announcements.h"
 #include "exercise/form1.h"
 #include "picturebox.h"
 #include "widgets/accessibility.h"
@@ -120,6 +121,7 @@ frmColonnes::frmColonnes() : QMainWindow(nullptr), m_field(*this)
                    | Qt::MSWindowsFixedSizeDialogHint);
     buildMenus();
     buildControls();
+    setUpSpeech();
 
     tmrCase = new QTimer(this);
     tmrCase->setObjectName(QStringLiteral("tmrCase"));
@@ -266,6 +268,7 @@ void frmColonnes::setCaption(Caption which, int index, const QString& text)
     case Caption::Meilleur: setGrowingText(lblMeilleur, text); break;
     case Caption::Nom: lblNom->setText(text); break;
     }
+    scoreCaptionChanged(which);
 }
 
 bool frmColonnes::timerHasInterval() { return m_tmrCaseInterval > 0; }
@@ -303,6 +306,7 @@ void frmColonnes::mnuSpeed_Click(int Index)
     Intervalle = 1100 - 200 * Index;
     lblVitesse->setText(QStringLiteral("Vitesse : ") + QString::number(Index));
     mnuSpeed[Index]->setChecked(true);
+    accessibility::announce(this, announcements::speedChosen(Index));
 }
 
 void frmColonnes::mnuNouveau_Click()
@@ -334,6 +338,7 @@ void frmColonnes::endOfGame()
 {
     // Stopped first: no tick may come while the name box is open.
     tmrCase->stop();
+    accessibility::announce(this, announcements::gameOver(lblScore->text()));
     mnuVitesse->menuAction()->setEnabled(true);
     m_field.PeintBlanc();
     if (m_field.ScoreCourant > m_field.MeilleurScore) {

@@ -14,7 +14,7 @@
 // the same as a mouse drop.
 #include "form1.h"
 
-#include "announcements.h"
+#include "widgets/announcements.h"
 #include "boardrow.h"
 #include "widgets/accessibility.h"
 #include "platform/platform.h"

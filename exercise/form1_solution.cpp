@@ -3,7 +3,7 @@
 // counts as a failure.
 #include "form1.h"
 
-#include "announcements.h"
+#include "widgets/announcements.h"
 #include "widgets/accessibility.h"
 #include "platform/platform.h"
 

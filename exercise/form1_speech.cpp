@@ -1,9 +1,9 @@
 // Form1: what a screen reader hears besides the controls' names: the score
 // after each scoring event, the state of each tile, the names of the option
-// groups. The words themselves are in announcements.h.
+// groups. The words themselves are in widgets/announcements.h.
 #include "form1.h"
 
-#include "announcements.h"
+#include "widgets/announcements.h"
 #include "widgets/accessibility.h"
 
 #include <QGroupBox>

@@ -3,7 +3,7 @@
 // opens, and the score, the best score and the speed when they change.
 #include "frmcolonnes.h"
 
-#include "exercise/announcements.h"
+#include "widgets/announcements.h"
 #include "widgets/accessibility.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
 // What a screen reader is told as it happens, in the program's own French:
-// the exercise's moves and score, and the game that the exercise opens. Only
+// the exercise's moves and score, and the reward game's. Only
 // the words are here; the windows say when.
 #pragma once
 

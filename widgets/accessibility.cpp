@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QPointer>
 #include <QLabel>
 #include <QVariant>
@@ -48,11 +49,17 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 };
 
-// A frame that only groups options: the screen reader reads its name once, as
-// the name of the options' group, and not again as a frame around them.
+// A frame that only groups options, read once with the option that has the
+// focus. The options of a titled group box are already labelled by its title
+// (Qt says so): the box itself is then a mere container, not read again. Any
+// other frame is read as a named group around them.
 class GroupAccessible : public QAccessibleWidget {
 public:
-    explicit GroupAccessible(QWidget* group) : QAccessibleWidget(group, QAccessible::Client) {}
+    explicit GroupAccessible(QWidget* group)
+        : QAccessibleWidget(group, qobject_cast<QGroupBox*>(group) ? QAccessible::Client
+                                                                    : QAccessible::Grouping)
+    {
+    }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)

@@ -538,12 +538,14 @@ void AccessTest::gameSpoken()
 // them is only a container for the screen reader.
 void AccessTest::groupsNamedOnce()
 {
-    const std::pair<QWidget*, QString> groups[] = {
-        {w->Frame5, "Niveau :"}, {w->Frame3, "Choisis !"}, {w->Frame6, "Sorte de nombres"}};
-    for (const auto& [group, name] : groups) {
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(group);
-        QCOMPARE(iface->text(QAccessible::Name), name);
-        QCOMPARE(iface->role(), QAccessible::Client);
+    struct Group { QWidget* frame; QString name; QAccessible::Role role; };
+    const Group groups[] = {{w->Frame5, "Niveau :", QAccessible::Client},
+                            {w->Frame3, "Choisis !", QAccessible::Client},
+                            {w->Frame6, "Sorte de nombres", QAccessible::Grouping}};
+    for (const Group& g : groups) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(g.frame);
+        QCOMPARE(iface->text(QAccessible::Name), g.name);
+        QCOMPARE(iface->role(), g.role);
     }
 }
 

@@ -1,6 +1,8 @@
 #include "handover.h"
 
 #include "app/topwindows.h"
+#include "widgets/announcements.h"
+#include "widgets/accessibility.h"
 #include "exercise/form1.h"
 #include "game/frmcolonnes.h"
 
@@ -14,6 +16,7 @@ void toRewardGame(Form1* exercise)
     score.Failures = 0;
     if (!game)
         return;
+    accessibility::announce(exercise, announcements::rewardComes());
     topwindows::closeAndDestroy(exercise);
     game->show();
 }

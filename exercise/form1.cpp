@@ -4,6 +4,7 @@
 #include "form1.h"
 
 #include "about/frmabout.h"
+#include "widgets/announcements.h"
 #include "app/topwindows.h"
 #include "boardrow.h"
 #include "numbers.h"
@@ -130,6 +131,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     buildMenus();
     buildControls();
     setTabOrder();
+    nameGroups();
     topwindows::endWhenLastWindowCloses(this);
 }
 
@@ -361,6 +363,7 @@ void Form1::setBackground(QWidget* control, const QColor& colour)
     p.setColor(QPalette::Window, colour);
     control->setPalette(p);
     control->setAutoFillBackground(true);
+    noteTileColour(control, colour);
 }
 
 QColor Form1::background(const QWidget* control) const
@@ -537,4 +540,5 @@ void Form1::Generer_Click()
     Generer->setEnabled(false);
     Verifier->setEnabled(true);
     cmdSort->setEnabled(false);
+    accessibility::announce(this, announcements::drawn());
 }

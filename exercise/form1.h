@@ -178,4 +178,9 @@ private:
     bool boardEvent(QObject* watched, QEvent* event);
 
     bool shownOnce = false;
+
+    // What a screen reader hears (form1_speech.cpp).
+    void announceScore();
+    void noteTileColour(QWidget* control, const QColor& colour);
+    void nameGroups();
 };

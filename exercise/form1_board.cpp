@@ -14,7 +14,9 @@
 // the same as a mouse drop.
 #include "form1.h"
 
+#include "widgets/announcements.h"
 #include "boardrow.h"
+#include "widgets/accessibility.h"
 #include "platform/platform.h"
 
 #include <QApplication>
@@ -98,6 +100,7 @@ void Form1::Label5_DragDrop(int index, QLabel* source)
         return;
     Label5[index]->setText(source->text());
     setBackground(source, kLightOrange);
+    accessibility::announce(this, announcements::dropped(source->text(), index));
     // Whatever was picked has now been placed, or the child went on by dragging.
     pickTile(-1);
 }
@@ -114,6 +117,8 @@ void Form1::pickTile(int index)
 void Form1::Frame1_Activated(int index)
 {
     pickTile(index);
+    if (pickedTile >= 0)
+        accessibility::announce(this, announcements::picked(Label1[pickedTile]->text()));
     // On to the slots: the first empty one, or the first when all are filled.
     int target = 0;
     for (int k = 0; k < int(Label5.size()); ++k) {

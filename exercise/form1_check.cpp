@@ -2,6 +2,7 @@
 // hand-over to the reward game at the tenth success.
 #include "form1.h"
 
+#include "widgets/announcements.h"
 #include "app/handover.h"
 #include "widgets/accessibility.h"
 #include "platform/platform.h"
@@ -87,6 +88,7 @@ void Form1::Verifier_Click()
             else
                 checkFailed();
             showScore();
+            announceScore();
         }
     }
     if (state().score.Successes == 10)
@@ -109,7 +111,7 @@ void Form1::checkSucceeded()
     Generer->setFocus();
     // A failure is told by its message box; a success only by a face and a
     // sound, so it is also said to a screen reader.
-    accessibility::announce(this, QStringLiteral("Réussi ! Bravo !"));
+    accessibility::announce(this, announcements::success());
 }
 
 void Form1::checkFailed()

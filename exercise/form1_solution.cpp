@@ -3,6 +3,7 @@
 // counts as a failure.
 #include "form1.h"
 
+#include "widgets/announcements.h"
 #include "widgets/accessibility.h"
 #include "platform/platform.h"
 
@@ -34,7 +35,8 @@ void Form1::cmdSort_Click()
     score.addFailure();
     ShowMark();
     Label3[1]->setText(QString::number(score.failuresOrZero()));
-    accessibility::announce(this, QStringLiteral("Voici la solution. Elle compte comme un échec."));
+    accessibility::announce(this, announcements::solution());
+    announceScore();
 }
 
 // Item k of the sort is the tile Label1(k - 1).

@@ -5,6 +5,7 @@
 #include "app/handover.h"
 #include "app/settings.h"
 #include "app/topwindows.h"
+#include "widgets/announcements.h"
 #include "picturebox.h"
 #include "widgets/accessibility.h"
 #include "widgets/layout.h"
@@ -124,6 +125,7 @@ frmColonnes::frmColonnes() : QMainWindow(nullptr), m_field(*this)
                    | Qt::MSWindowsFixedSizeDialogHint);
     buildMenus();
     buildControls();
+    setUpSpeech();
 
     tmrCase = new QTimer(this);
     tmrCase->setObjectName(QStringLiteral("tmrCase"));
@@ -251,6 +253,7 @@ void frmColonnes::setCaption(Caption which, int index, const QString& text)
     case Caption::Meilleur: setGrowingText(lblMeilleur, text); break;
     case Caption::Nom: lblNom->setText(text); break;
     }
+    scoreCaptionChanged(which);
 }
 
 bool frmColonnes::timerHasInterval() { return m_tmrCaseInterval > 0; }
@@ -288,6 +291,7 @@ void frmColonnes::mnuSpeed_Click(int Index)
     Intervalle = 1100 - 200 * Index;
     lblVitesse->setText(QStringLiteral("Vitesse : ") + QString::number(Index));
     mnuSpeed[Index]->setChecked(true);
+    accessibility::announce(this, announcements::speedChosen(Index));
 }
 
 void frmColonnes::mnuNouveau_Click()
@@ -319,6 +323,7 @@ void frmColonnes::endOfGame()
 {
     // Stopped first: no tick may come while the name box is open.
     tmrCase->stop();
+    accessibility::announce(this, announcements::gameOver(lblScore->text()));
     mnuVitesse->menuAction()->setEnabled(true);
     m_field.PeintBlanc();
     if (m_field.ScoreCourant > m_field.MeilleurScore) {

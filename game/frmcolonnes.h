@@ -76,6 +76,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -95,4 +96,12 @@ private:
     colonnes::GameField m_field;
     int m_tmrCaseInterval = 0;
     bool m_closed = false;
+
+    // What a screen reader hears (frmcolonnes_speech.cpp): the labels by Tab,
+    // and the changes of the speed, the score and the best score as notices.
+    void setUpSpeech();
+    void scoreCaptionChanged(colonnes::Caption which);
+    bool m_opened = false;
+    bool m_scoreToTell = false;
+    bool m_bestToTell = false;
 };

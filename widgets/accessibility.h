@@ -19,7 +19,16 @@ void nameAfterText(QLabel* label, const QString& prefix, const QString& whenEmpt
 // The name that nameAfterText gives to `label` with its present text.
 QString labelName(const QLabel* label);
 
-// Says `text` to a screen reader, as a notice of the window `window`.
+// Words said after the name of `label` (its state, as "déjà posé"), until
+// another note replaces them; an empty note says nothing more.
+void setNameNote(QLabel* label, const QString& note);
+
+// Names `group`, a frame that holds a group of options: a screen reader reads
+// the name once, with the option that takes the focus.
+void nameGroup(QWidget* group, const QString& name);
+
+// Says `text` to a screen reader, as a notice of the window `window`. The
+// notice is heard even when the window closes at once.
 void announce(QWidget* window, const QString& text);
 
 // The accessible side of a label named by nameAfterText: a static text whose

@@ -15,15 +15,15 @@
 
 namespace {
 
-// The notices given to screen readers: a notice is spoken as it is shown (Qt
-// tells the screen reader that it is showing), so each Show of the notice
-// widget is one notice, read with its accessible role and name.
+// The notices given to screen readers: each notice is an object of its own,
+// kept by the application, in the notification role and named with its words.
 struct NoticeWatch : QObject {
     QStringList notices;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("annonce")) {
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(watched);
+        if (watched == qApp && event->type() == QEvent::ChildAdded) {
+            QObject* child = static_cast<QChildEvent*>(event)->child();
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
             if (iface && iface->role() == QAccessible::Notification)
                 notices.append(iface->text(QAccessible::Name));
         }
@@ -58,6 +58,10 @@ private slots:
     void namesFollowTheBoard();
     void scoreNamesAndNotices();
     void gameCountersNamed();
+    void spoken_data();
+    void spoken();
+    void gameSpoken();
+    void groupsNamedOnce();
     void tilesFramedLikeSlots();
 
 private:
@@ -407,20 +411,142 @@ void AccessTest::scoreNamesAndNotices()
         for (int slot = 0; slot < 8; ++slot)
             w->Label5_DragDrop(slot, w->Label1[7 - slot]);
         w->Verifier_Click();
-        QCOMPARE(watch.notices.size(), round);
-        QCOMPARE(watch.notices.last(), QString("Réussi ! Bravo !"));
+        QCOMPARE(watch.notices.count("Réussi ! Bravo !"), round);
+        // The success, then the score (spoken() has the whole sequence).
+        QCOMPARE(watch.notices.at(watch.notices.size() - 2), QString("Réussi ! Bravo !"));
     }
     QCOMPARE(nameOf(w->Label3[0]), QString("Réussites : 2"));
     QCOMPARE(nameOf(w->Image1), QString("Réussi"));
     generate();
+    const qsizetype before = watch.notices.size();
     w->Verifier_Click();
-    QCOMPARE(watch.notices.size(), 2);
+    QCOMPARE(watch.notices.size(), before);
     w->cmdSort->click();
-    QCOMPARE(watch.notices.size(), 3);
-    QVERIFY(watch.notices.last().contains("solution"));
+    QCOMPARE(watch.notices.size(), before + 2);
+    QVERIFY(watch.notices.at(before).contains("solution"));
     QCOMPARE(nameOf(w->Label3[1]), QString("Échecs : 1"));
     QCOMPARE(nameOf(w->Label4), QString("Note : ") + w->Label4->text());
     QCOMPARE(nameOf(w->Image2), QString("Raté"));
+}
+
+void AccessTest::spoken_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("heard");   // notices, and [message boxes] as they open
+    QTest::addColumn<QString>("tile3");       // the name of tile 3 at the end
+    const QString solution = "Voici la solution, dans la rangée des nombres proposés. "
+                             "Elle compte comme un échec.";
+    QTest::newRow("draw") << "draw" << QStringList{"Huit nouveaux nombres"} << "Nombre 3 : 33";
+    QTest::newRow("pick and drop by keys")
+        << "draw keys" << QStringList{"Huit nouveaux nombres", "33 pris", "33 posé dans la case 1"}
+        << "Nombre 3 : 33, déjà posé";
+    QTest::newRow("used until the next drawing")
+        << "draw keys draw" << QStringList{"Huit nouveaux nombres", "33 pris", "33 posé dans la case 1",
+                                           "Huit nouveaux nombres"} << "Nombre 3 : 33";
+    QTest::newRow("failure: the score once its box is closed")
+        << "draw wrong check"
+        << QStringList{"Huit nouveaux nombres", "[1 Erreur(s)]", "Réussites : 0. Échecs : 1. Note : 0,0 sur 10"}
+        << "Nombre 3 : 33, déjà posé";
+    QTest::newRow("success: failures still unset are not read")
+        << "draw right check"
+        << QStringList{"Huit nouveaux nombres", "Réussi ! Bravo !", "Réussites : 1. Note : 10,0 sur 10"}
+        << "Nombre 3 : ?, déjà posé";
+    QTest::newRow("solution first: no success count yet")
+        << "draw check solution"
+        << QStringList{"Huit nouveaux nombres", "[Tu dois remplir toutes les cases !]", solution,
+                       "Échecs : 1. Note : 0,0 sur 10"} << "Nombre 3 : 66, solution";
+    QTest::newRow("tenth success: the game comes")
+        << "nine draw right check"
+        << QStringList{"Huit nouveaux nombres", "Réussi ! Bravo !", "Réussites : 10. Note : 10,0 sur 10",
+                       "Dix réussites ! Voici le jeu des colonnes.",
+                       "Colonnes. Pour commencer : Jeu, Nouveau : F2"} << "";
+}
+
+// What a screen reader is told, in order, as the exercise goes (one row per
+// road), with the message boxes where they open among the notices.
+void AccessTest::spoken()
+{
+    QFETCH(QString, steps);
+    QFETCH(QStringList, heard);
+    QFETCH(QString, tile3);
+    fake->dialogs.onMessage = [this](const fake::Dialogs::Message& m) {
+        watch.notices.append("[" + m.text + "]");
+    };
+    for (const QString& step : steps.split(' ')) {
+        if (step == "draw" && w->Generer->isEnabled()) {
+            generate();
+        } else if (step == "draw") {
+            for (int i = 0; i < 8; ++i)
+                fake->random.queued.push_back((10.5 + 11 * i) / 100.0);
+            w->Generer_Click();
+        } else if (step == "nine") {
+            Form1::state().score.Successes = 9;
+        } else if (step == "keys") {
+            w->Frame1->setFocus(Qt::TabFocusReason);
+            w->Frame1->setCurrent(2);
+            key(Qt::Key_Space);
+            key(Qt::Key_Space);
+        } else if (step == "wrong" || step == "right") {
+            // Descending: 88 first; "wrong" exchanges the last two.
+            for (int slot = 0; slot < 8; ++slot) {
+                const int tile = step == "wrong" && slot >= 6 ? slot - 6 : 7 - slot;
+                w->Label5_DragDrop(slot, w->Label1[tile]);
+            }
+            // Each drop is confirmed (as the "keys" rows show); left out here.
+            QCOMPARE(watch.notices.size() > 8 ? watch.notices.mid(watch.notices.size() - 8).filter(
+                                                    " posé dans la case ").size() : 0, 8);
+            watch.notices.resize(watch.notices.size() - 8);
+        } else if (step == "check") {
+            w->Verifier_Click();
+        } else if (step == "solution") {
+            w->cmdSort->click();
+        }
+    }
+    QTRY_COMPARE(watch.notices, heard);
+    if (!tile3.isEmpty())
+        QCOMPARE(nameOf(w->Label1[2]), tile3);
+}
+
+// The game window: labels reached by Tab and read with what they count, and
+// told as they change; the end of a game told before the name box opens.
+void AccessTest::gameSpoken()
+{
+    frmColonnes* game = frmColonnes::Load();
+    QVERIFY(game);
+    game->show();
+    game->mnuSpeed_Click(5);
+    game->mnuNouveau_Click();
+    QTRY_COMPARE(watch.notices, (QStringList{"Colonnes. Pour commencer : Jeu, Nouveau : F2",
+                                             "Vitesse : 5", "Score : 0"}));
+    QCOMPARE(nameOf(game->lblScore), QString("Score : 0"));
+    QCOMPARE(nameOf(game->lblMeilleur), QString("Meilleur score : 10"));
+    QCOMPARE(nameOf(game->lblNom), QString("Meilleur joueur : Anonyme"));
+    for (QWidget* label : {static_cast<QWidget*>(game->lblVitesse), static_cast<QWidget*>(game->lblScore),
+                           static_cast<QWidget*>(game->lblMeilleur), static_cast<QWidget*>(game->lblStatCouleur[0])})
+        QCOMPARE(label->focusPolicy(), Qt::TabFocus);
+    // A score above the best one: both change in one step, told once.
+    game->field().ScoreCourant = 12;
+    fake->dialogs.answers = QStringList{"Zoé"};
+    fake->dialogs.onMessage = nullptr;
+    game->field().Perdu = true;
+    watch.notices.clear();
+    game->tmrCase_Timer();
+    QCOMPARE(watch.notices.value(0), QString("Partie terminée, score 0"));
+}
+
+// Each option group named once, as the group of its options: the frame around
+// them is only a container for the screen reader.
+void AccessTest::groupsNamedOnce()
+{
+    struct Group { QWidget* frame; QString name; QAccessible::Role role; };
+    const Group groups[] = {{w->Frame5, "Niveau :", QAccessible::Client},
+                            {w->Frame3, "Choisis !", QAccessible::Client},
+                            {w->Frame6, "Sorte de nombres", QAccessible::Grouping}};
+    for (const Group& g : groups) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(g.frame);
+        QCOMPARE(iface->text(QAccessible::Name), g.name);
+        QCOMPARE(iface->role(), g.role);
+    }
 }
 
 void AccessTest::gameCountersNamed()

@@ -1,5 +1,7 @@
 #include "programstyle.h"
 
+#include "scheme.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QtMath>
@@ -37,6 +39,12 @@ void ProgramStyle::drawFocusMark(QPainter* painter, const QRect& rect, const QCo
     painter->drawRect(QRect(rect.left(), rect.top(), w, rect.height()));
     painter->drawRect(QRect(rect.right() - w + 1, rect.top(), w, rect.height()));
     painter->restore();
+}
+
+void ProgramStyle::polish(QWidget* widget)
+{
+    QProxyStyle::polish(widget);
+    scheme::adjust(widget);
 }
 
 int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
@@ -87,6 +95,15 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         QStyleOption whole(*option);
         whole.rect = wholeRoundMark(option->rect, widget);
         QProxyStyle::drawPrimitive(element, &whole, painter, widget);
+        const QColor window = option->palette.color(QPalette::Window);
+        if (scheme::isDark(option->palette)) {
+            painter->save();
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->setPen(QPen(scheme::readableOn(window, window, 4.5), 1));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawEllipse(QRectF(whole.rect).adjusted(0.5, 0.5, -0.5, -0.5));
+            painter->restore();
+        }
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);

@@ -7,6 +7,10 @@
 //    bold captions fit the buttons' widths, and their round mark within their
 //    height (the level options are lower than the mark, which would be cut at
 //    a screen scale of 150 %).
+//  - On a dark desktop the round marks of option buttons are outlined in a
+//    colour that stands out from the window by at least 3:1 (Fusion draws
+//    them a little darker than the window), and the texts that meet a fixed
+//    colour of the program are made readable (see scheme.h).
 //  - A check mark stands beside the chosen item of a menu of checkable items;
 //    the others show nothing rather than an empty box.
 #pragma once
@@ -26,6 +30,8 @@ public:
     // Draws the focus mark inside `rect`.
     static void drawFocusMark(QPainter* painter, const QRect& rect, const QColor& background);
 
+    void polish(QWidget* widget) override;
+    using QProxyStyle::polish;
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

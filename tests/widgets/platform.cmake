@@ -1,5 +1,21 @@
 # The program's style and Qt's texts, at the screen scales 100 % and 150 %.
-montivant_test(style_test ${CMAKE_CURRENT_LIST_DIR}/style_test.cpp)
+montivant_test(style_test ${CMAKE_CURRENT_LIST_DIR}/style_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pixelcontrast.h ${CMAKE_CURRENT_LIST_DIR}/pixelcontrast.cpp)
 add_test(NAME style_test_150 COMMAND style_test)
 set_tests_properties(style_test_150 PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=1.5" TIMEOUT 300)
+
+# Pictures of the four windows with the contrast of their texts and marks
+# measured from the pixels (montivant_schemeshots FOLDER SCHEME).
+add_executable(montivant_schemeshots ${CMAKE_CURRENT_LIST_DIR}/schemeshots.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pixelcontrast.h ${CMAKE_CURRENT_LIST_DIR}/pixelcontrast.cpp)
+target_link_libraries(montivant_schemeshots PRIVATE montivant_fakes)
+target_compile_definitions(montivant_schemeshots PRIVATE
+  MONTIVANT_RESOURCES="${CMAKE_SOURCE_DIR}/resources")
+
+# A dark desktop for real: the gtk3 platform theme with Adwaita:dark under Xvfb.
+if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
+  add_test(NAME style_dark_desktop
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/dark_desktop.sh $<TARGET_FILE:montivant_schemeshots>)
+  set_tests_properties(style_dark_desktop PROPERTIES TIMEOUT 300)
+endif()

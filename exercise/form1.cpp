@@ -200,15 +200,12 @@ void Form1::buildControls()
     cmdSort = make<WrappingButton>(client, "cmdSort", {6360, 4095, 1250, 855}, "Solution !");
 
     Frame5 = make<CaptionFrame>(client, "Frame5", {120, 2160, 7335, 615}, "Niveau :");
-    struct Level { int index; const char* caption; double left, width; };
-    static const Level levels[] = {
-        {4, "< 10 000 000", 5520, 1455}, {3, "< 100 000", 4080, 1335},
-        {2, "< 10 000", 2760, 1335},     {1, "< 1000", 1440, 1095},
-        {0, "< 100", 120, 735},
-    };
-    for (const Level& l : levels)
-        Option3[l.index] = make<QRadioButton>(Frame5, QStringLiteral("Option3_%1").arg(l.index),
-                                              {l.left, 240, l.width, 195}, l.caption);
+    // The highest level first, as the controls have always been created.
+    for (int i = kLevelCount - 1; i >= 0; --i) {
+        const Level& l = kLevels[size_t(i)];
+        Option3[i] = make<QRadioButton>(Frame5, QStringLiteral("Option3_%1").arg(i),
+                                        {l.left, 240, l.width, 195}, l.caption);
+    }
 
     Frame4 = make<CaptionFrame>(client, "Frame4", {120, 3960, 6135, 975}, "Score");
     Image1 = make<QLabel>(Frame4, "Image1", {240, 270, 480, 480});
@@ -266,7 +263,7 @@ void Form1::buildControls()
     // deselected runs nothing.
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) { if (on) Option1_Click(); });
     connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) Option2_Click(); });
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < kLevelCount; ++i)
         connect(Option3[i], &QRadioButton::toggled, this,
                 [this, i](bool on) { if (on) Option3_Click(i); });
     for (int i = 0; i < 2; ++i)
@@ -293,9 +290,9 @@ void Form1::setTabOrder()
     // Level options, cmdSort, Vérifier, Arrêter, Generer, order, kind, then
     // the board's two rows. Qt's own chain is set too (for what walks it, such
     // as a focus that leaves a row); focusNextPrevChild walks the stops.
-    const QList<QWidget*> chain = {Option3[0], Option3[1], Option3[2], Option3[3], Option3[4],
-                                   cmdSort,    Verifier,   Arreter,    Generer,    Option1,
-                                   Option2,    Option4[0], Option4[1], Frame1,     Frame2};
+    QList<QWidget*> chain(Option3.begin(), Option3.end());
+    chain += {cmdSort, Verifier, Arreter, Generer, Option1, Option2, Option4[0], Option4[1],
+              Frame1, Frame2};
     for (qsizetype i = 0; i + 1 < chain.size(); ++i)
         QWidget::setTabOrder(chain[i], chain[i + 1]);
 }
@@ -304,13 +301,13 @@ QList<QWidget*> Form1::tabPlaces() const
 {
     // An option group is entered on its selected option, as on every desktop:
     // the arrow keys then move the choice within the group.
-    auto selected = [](std::initializer_list<QRadioButton*> group) -> QWidget* {
+    auto selected = [](const QList<QRadioButton*>& group) -> QWidget* {
         for (QRadioButton* b : group)
             if (b->isChecked())
                 return b;
-        return *group.begin();
+        return group.constFirst();
     };
-    return {selected({Option3[0], Option3[1], Option3[2], Option3[3], Option3[4]}),
+    return {selected(QList<QRadioButton*>(Option3.begin(), Option3.end())),
             cmdSort, Verifier, Arreter, Generer,
             selected({Option1, Option2}),
             selected({Option4[0], Option4[1]}),
@@ -357,7 +354,7 @@ QList<QWidget*> Form1::controlsInOrder() const
 {
     QList<QWidget*> order = {Frame6, Option4[1], Option4[0], Frame3, Option2, Option1,
                              Generer, Arreter, Verifier, cmdSort, Frame5};
-    for (int i = 4; i >= 0; --i)
+    for (int i = kLevelCount - 1; i >= 0; --i)
         order.append(Option3[i]);
     order += {Frame4, Image1, Image2, Label3[0], Label3[1], Label4, Frame2};
     for (int k = 7; k >= 0; --k)
@@ -501,18 +498,21 @@ void Form1::Option3_Click(int index)
 
 void Form1::Option4_Click(int)
 {
-    if (Option4[1]->isChecked()) {
-        // Selecting level 0 deselects 2, 3 and 4 and runs its own handler.
+    // The levels that decimals do not allow are greyed out while decimals are
+    // chosen.
+    const bool decimals = Option4[1]->isChecked();
+    if (!decimals && !Option4[0]->isChecked())
+        return;
+    if (decimals) {
+        // Selecting level 0 deselects the others and runs its own handler.
         if (Option3[0]->isChecked())
             Option3_Click(0);
         else
             Option3[0]->setChecked(true);
-        for (int i = 2; i <= 4; ++i)
-            Option3[i]->setEnabled(false);
-    } else if (Option4[0]->isChecked()) {
-        for (int i = 2; i <= 4; ++i)
-            Option3[i]->setEnabled(true);
     }
+    for (int i = 0; i < kLevelCount; ++i)
+        if (!kLevels[size_t(i)].withDecimals)
+            Option3[i]->setEnabled(!decimals);
 }
 
 void Form1::Generer_Click()

@@ -13,6 +13,7 @@
 
 #include "boardrow.h"
 #include "clssort.h"
+#include "levels.h"
 #include "score.h"
 
 class QAction;
@@ -61,7 +62,7 @@ public:
     QPushButton* Verifier = nullptr;  // "Vérifier"
     QPushButton* cmdSort = nullptr;
     QGroupBox* Frame5 = nullptr;
-    std::array<QRadioButton*, 5> Option3{};
+    std::array<QRadioButton*, kLevelCount> Option3{}; // one per row of kLevels
     QGroupBox* Frame4 = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* Image2 = nullptr;

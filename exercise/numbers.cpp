@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include "levels.h"
 #include "score.h"
 
 #include <cmath>
@@ -61,10 +62,8 @@ QString formatPlain(double value, const QString& decimalSeparator)
 
 LevelBounds levelBounds(int level)
 {
-    static const LevelBounds table[] = {
-        {1, 100}, {100, 1000}, {1000, 10000}, {10000, 100000}, {1000000, 10000000},
-    };
-    return table[qBound(0, level, 4)];
+    const Level& l = kLevels[size_t(qBound(0, level, kLevelCount - 1))];
+    return {l.RangeMin, l.RangeMax};
 }
 
 double drawInteger(const LevelBounds& b, double r)

@@ -19,7 +19,8 @@ struct LevelBounds {
     double RangeMin;
     double RangeMax;
 };
-// The bounds of the integer part for level 0 ("< 100") to 4 ("< 10 000 000").
+// The bounds of the integer part of a level of the table kLevels (levels.h);
+// an index beyond the table stands for its nearest end.
 LevelBounds levelBounds(int level);
 
 // An integer from RangeMin to RangeMax inclusive, from one uniform draw r in [0, 1).

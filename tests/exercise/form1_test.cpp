@@ -184,12 +184,13 @@ void Form1Test::orderWhileGenererDisabledKeepsFocus()
 
 void Form1Test::levelOptions()
 {
-    const double expected[5][2] = {{1, 100}, {100, 1000}, {1000, 10000}, {10000, 100000},
-                                   {1000000, 10000000}};
-    for (int i : {1, 2, 3, 4, 0}) {
+    // Every level from the second on, then back to the first.
+    for (int k = 1; k <= kLevelCount; ++k) {
+        const int i = k % kLevelCount;
+        QCOMPARE(w->Option3[i]->text(), QString::fromUtf8(kLevels[size_t(i)].caption));
         w->Option3[i]->setChecked(true);
-        QCOMPARE(Form1::state().RangeMin, expected[i][0]);
-        QCOMPARE(Form1::state().RangeMax, expected[i][1]);
+        QCOMPARE(Form1::state().RangeMin, kLevels[size_t(i)].RangeMin);
+        QCOMPARE(Form1::state().RangeMax, kLevels[size_t(i)].RangeMax);
     }
 }
 
@@ -199,13 +200,12 @@ void Form1Test::decimalsResetTheLevel()
     w->Option4[1]->setChecked(true);
     QVERIFY(w->Option3[0]->isChecked());
     QCOMPARE(Form1::state().RangeMax, 100.0);
-    for (int i = 2; i <= 4; ++i)
-        QVERIFY(!w->Option3[i]->isEnabled());
-    QVERIFY(w->Option3[1]->isEnabled());
+    for (int i = 0; i < kLevelCount; ++i)
+        QCOMPARE(w->Option3[i]->isEnabled(), kLevels[size_t(i)].withDecimals);
     w->Option3[1]->setChecked(true); // "< 1000" may be chosen again
     QCOMPARE(Form1::state().RangeMin, 100.0);
     w->Option4[0]->setChecked(true);
-    for (int i = 2; i <= 4; ++i)
+    for (int i = 0; i < kLevelCount; ++i)
         QVERIFY(w->Option3[i]->isEnabled());
     QVERIFY(w->Option3[1]->isChecked()); // the level stays as it was
 }

@@ -1,5 +1,6 @@
 // The reading rule, the two number formats, the draws and the pass that
 // separates equal numbers.
+#include "exercise/levels.h"
 #include "exercise/numbers.h"
 #include "exercise/score.h"
 
@@ -17,6 +18,7 @@ private slots:
     void formatDecimal();
     void removeEqual_data();
     void removeEqual();
+    void levelTable();
     void drawEdges();
     void drawRanges();
 };
@@ -135,10 +137,28 @@ void NumbersTest::removeEqual()
     QCOMPARE(before, after);
 }
 
+// The levels as the child sees them; the other tests read the table itself.
+void NumbersTest::levelTable()
+{
+    struct Row { const char* caption; double RangeMin, RangeMax; bool withDecimals; };
+    const Row expected[] = {{"< 100", 1, 100, true},           {"< 1000", 100, 1000, true},
+                            {"< 10 000", 1000, 10000, false},  {"< 100 000", 10000, 100000, false},
+                            {"< 10 000 000", 1000000, 10000000, false}};
+    QCOMPARE(kLevelCount, int(std::size(expected)));
+    for (int i = 0; i < kLevelCount; ++i) {
+        const Level& l = kLevels[size_t(i)];
+        QCOMPARE(QString::fromUtf8(l.caption), QString::fromUtf8(expected[i].caption));
+        QCOMPARE(levelBounds(i).RangeMin, expected[i].RangeMin);
+        QCOMPARE(levelBounds(i).RangeMax, expected[i].RangeMax);
+        QCOMPARE(l.withDecimals, expected[i].withDecimals);
+    }
+    QCOMPARE(levelBounds(kLevelCount).RangeMax, levelBounds(kLevelCount - 1).RangeMax);
+}
+
 void NumbersTest::drawEdges()
 {
     const double justBelowOne = 1.0 - 1e-12;
-    for (int level = 0; level < 5; ++level) {
+    for (int level = 0; level < kLevelCount; ++level) {
         const LevelBounds b = levelBounds(level);
         QCOMPARE(drawInteger(b, 0.0), b.RangeMin);
         QCOMPARE(drawInteger(b, justBelowOne), b.RangeMax);
@@ -153,7 +173,7 @@ void NumbersTest::drawEdges()
 void NumbersTest::drawRanges()
 {
     QRandomGenerator generator(20261207);
-    for (int level = 0; level < 5; ++level) {
+    for (int level = 0; level < kLevelCount; ++level) {
         const LevelBounds b = levelBounds(level);
         double lowest = 1e300, highest = -1e300;
         for (int n = 0; n < 200000; ++n) {

@@ -3,6 +3,7 @@
 #include "scheme.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QPainter>
 #include <QtMath>
 #include <QStyleFactory>
@@ -38,6 +39,40 @@ void ProgramStyle::drawFocusMark(QPainter* painter, const QRect& rect, const QCo
     painter->drawRect(QRect(rect.left(), rect.bottom() - w + 1, rect.width(), w));
     painter->drawRect(QRect(rect.left(), rect.top(), w, rect.height()));
     painter->drawRect(QRect(rect.right() - w + 1, rect.top(), w, rect.height()));
+    painter->restore();
+}
+
+void ProgramStyle::drawWholeFrame(QPainter* painter, const QRect& rect, int lineWidth,
+                                  const QColor& topLeft, const QColor& bottomRight)
+{
+    const QTransform toDevice = painter->deviceTransform();
+    const qreal scale = toDevice.m22();
+    if (!toDevice.isScaling() || scale == qFloor(scale) || toDevice.isRotating()) {
+        // Logical pixels are whole device pixels: lines as Qt draws them.
+        painter->save();
+        painter->setPen(Qt::NoPen);
+        const int w = lineWidth;
+        painter->fillRect(QRect(rect.left(), rect.top(), rect.width(), w), topLeft);
+        painter->fillRect(QRect(rect.left(), rect.top(), w, rect.height()), topLeft);
+        painter->fillRect(QRect(rect.left(), rect.bottom() - w + 1, rect.width(), w), bottomRight);
+        painter->fillRect(QRect(rect.right() - w + 1, rect.top(), w, rect.height()), bottomRight);
+        painter->restore();
+        return;
+    }
+    // In device pixels: the rows and columns that a fill of `rect` covers
+    // (its edges rounded to the nearest pixel boundary), the lines on the
+    // outermost of them.
+    const QRectF d = toDevice.mapRect(QRectF(rect));
+    const int left = qRound(d.left()), top = qRound(d.top());
+    const int right = qRound(d.right()), bottom = qRound(d.bottom()); // exclusive
+    const int w = qMax(1, qRound(lineWidth * scale));
+    painter->save();
+    painter->setWorldTransform(toDevice.inverted() * painter->worldTransform());
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->fillRect(QRect(left, top, right - left, w), topLeft);
+    painter->fillRect(QRect(left, top, w, bottom - top), topLeft);
+    painter->fillRect(QRect(left, bottom - w, right - left, w), bottomRight);
+    painter->fillRect(QRect(right - w, top, w, bottom - top), bottomRight);
     painter->restore();
 }
 
@@ -112,6 +147,24 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
 void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option,
                                QPainter* painter, const QWidget* widget) const
 {
+    if (element == CE_ShapedFrame) {
+        if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
+            const bool box = frame->frameShape == QFrame::Box;
+            const bool panel = frame->frameShape == QFrame::Panel;
+            const bool plain = !(frame->state & (State_Sunken | State_Raised));
+            const qreal scale = painter->deviceTransform().m22();
+            if ((box || panel) && frame->midLineWidth == 0 && frame->lineWidth > 0
+                && (plain || panel) && scale != qFloor(scale)) {
+                const QPalette& pal = frame->palette;
+                const QColor plainColour = pal.color(widget ? widget->foregroundRole() : QPalette::WindowText);
+                const bool sunken = frame->state & State_Sunken;
+                const QColor tl = plain ? plainColour : (sunken ? pal.color(QPalette::Dark) : pal.color(QPalette::Light));
+                const QColor br = plain ? plainColour : (sunken ? pal.color(QPalette::Light) : pal.color(QPalette::Dark));
+                drawWholeFrame(painter, frame->rect, frame->lineWidth, tl, br);
+                return;
+            }
+        }
+    }
     if (element == CE_MenuItem) {
         if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
             if (item->checkType != QStyleOptionMenuItem::NotCheckable && !item->checked) {

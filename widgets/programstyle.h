@@ -11,6 +11,10 @@
 //    colour that stands out from the window by at least 3:1 (Fusion draws
 //    them a little darker than the window), and the texts that meet a fixed
 //    colour of the program are made readable (see scheme.h).
+//  - Frames (boxes and panels) are drawn in whole device pixels at fractional
+//    screen scales, inside the pixels that the control's own background
+//    covers: at 125 % a one-pixel line at a control's last row would fall
+//    half outside it and be lost.
 //  - A check mark stands beside the chosen item of a menu of checkable items;
 //    the others show nothing rather than an empty box.
 #pragma once
@@ -32,6 +36,12 @@ public:
 
     void polish(QWidget* widget) override;
     using QProxyStyle::polish;
+    // Draws a frame of `lineWidth` pixels inside `rect`, its top and left
+    // lines in `topLeft`, its bottom and right ones in `bottomRight`, on whole
+    // device pixels.
+    static void drawWholeFrame(QPainter* painter, const QRect& rect, int lineWidth,
+                               const QColor& topLeft, const QColor& bottomRight);
+
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

@@ -19,3 +19,14 @@ if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/dark_desktop.sh $<TARGET_FILE:montivant_schemeshots>)
   set_tests_properties(style_dark_desktop PROPERTIES TIMEOUT 300)
 endif()
+
+# Frames closed on all four sides at 100 %, 125 % and 175 %.
+montivant_test(borders_test ${CMAKE_CURRENT_LIST_DIR}/borders_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pixelcontrast.h ${CMAKE_CURRENT_LIST_DIR}/pixelcontrast.cpp)
+foreach(scale 125 175)
+  add_test(NAME borders_test_${scale} COMMAND borders_test)
+  math(EXPR whole "${scale} / 100")
+  math(EXPR part "${scale} % 100")
+  set_tests_properties(borders_test_${scale} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${whole}.${part}" TIMEOUT 300)
+endforeach()

@@ -2,8 +2,7 @@
 // hand-over to the reward game at the tenth success.
 #include "form1.h"
 
-#include "app/topwindows.h"
-#include "game/frmcolonnes.h"
+#include "app/handover.h"
 #include "widgets/accessibility.h"
 #include "platform/platform.h"
 
@@ -127,17 +126,4 @@ void Form1::PlaySoundFile(const QString& fileName)
     platform::sound().play(platform::joinPath(platform::environment().programFolder(), name));
 }
 
-void Form1::OpenRewardGame()
-{
-    frmColonnes* game = frmColonnes::Load();
-    ScoreState& score = state().score;
-    score.Successes = 0;
-    score.Failures = 0;
-    // Without a game window the exercise stays on the screen rather than
-    // leaving the child with no window at all.
-    if (!game)
-        return;
-    // Destroyed once the running handler has returned to the event loop.
-    topwindows::closeAndDestroy(this);
-    game->show();
-}
+void Form1::OpenRewardGame() { handover::toRewardGame(this); }

@@ -2,9 +2,9 @@
 // the new game, the tick and the end of a game.
 #include "frmcolonnes.h"
 
+#include "app/handover.h"
 #include "app/settings.h"
 #include "app/topwindows.h"
-#include "exercise/form1.h"
 #include "picturebox.h"
 #include "widgets/accessibility.h"
 #include "widgets/fonts.h"
@@ -350,9 +350,8 @@ void frmColonnes::endOfGame()
         settings::SaveSetting(settings::kBestScore, settings::kScore,
                               QString::number(m_field.ScoreCourant));
     }
-    Form1::Show();
     // Inside the timer's own handler: destroyed once the handler has returned.
-    topwindows::closeAndDestroy(this);
+    handover::backToExercise(this);
 }
 
 void frmColonnes::closeEvent(QCloseEvent* event)

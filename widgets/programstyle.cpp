@@ -1,9 +1,14 @@
 #include "programstyle.h"
 
+#include "focusmark.h"
 #include "scheme.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QPainter>
 #include <QtMath>
 #include <QStyleFactory>
@@ -28,18 +33,74 @@ QColor ProgramStyle::focusMarkColour(const QColor& background)
                                                                    : QColor(Qt::black);
 }
 
-void ProgramStyle::drawFocusMark(QPainter* painter, const QRect& rect, const QColor& background)
+void ProgramStyle::drawFocusMark(QPainter* painter, const QRect& rect, const QColor& background,
+                                 const QRect& clearOf, const QRect& bounds)
 {
     const QColor colour = focusMarkColour(background);
     const int w = 2;
+    int top = rect.top(), bottom = rect.bottom(), left = rect.left(), right = rect.right();
+    int tw = w, bw = w, lw = w, rw = w;
+    if (clearOf.isValid()) {
+        const QRect room = bounds.isValid() ? bounds : rect;
+        const int gap = 1;
+        // Each side: its outer edge where it was or further out (never past
+        // the room), its inner edge at least `gap` clear of the caption.
+        auto side = [](int outer, int innerLimit, int roomEdge, int& width, bool low) {
+            // A caption that reaches the control's edge leaves no room for
+            // that side: it is left out rather than drawn on the strokes.
+            if (low) { // top or left: the mark lies before innerLimit
+                int start = qMax(roomEdge, qMin(outer, innerLimit - 2));
+                width = qBound(0, innerLimit - start, 2);
+                return start;
+            }
+            int end = qMin(roomEdge, qMax(outer, innerLimit + 2));
+            width = qBound(0, end - innerLimit, 2);
+            return end;
+        };
+        top = side(top, clearOf.top() - gap, room.top(), tw, true);
+        left = side(left, clearOf.left() - gap, room.left(), lw, true);
+        bottom = side(bottom, clearOf.bottom() + gap, room.bottom(), bw, false);
+        right = side(right, clearOf.right() + gap, room.right(), rw, false);
+    }
+    const int width = right - left + 1, height = bottom - top + 1;
     painter->save();
     painter->setPen(Qt::NoPen);
     painter->setBrush(colour);
-    painter->drawRect(QRect(rect.left(), rect.top(), rect.width(), w));
-    painter->drawRect(QRect(rect.left(), rect.bottom() - w + 1, rect.width(), w));
-    painter->drawRect(QRect(rect.left(), rect.top(), w, rect.height()));
-    painter->drawRect(QRect(rect.right() - w + 1, rect.top(), w, rect.height()));
+    painter->drawRect(QRect(left, top, width, tw));
+    painter->drawRect(QRect(left, bottom - bw + 1, width, bw));
+    painter->drawRect(QRect(left, top, lw, height));
+    painter->drawRect(QRect(right - rw + 1, top, rw, height));
     painter->restore();
+}
+
+QRect ProgramStyle::captionInk(const QWidget* widget)
+{
+    QString text;
+    QRect area;
+    int flags = Qt::TextShowMnemonic;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        button && !qobject_cast<const QPushButton*>(button)) {
+        QStyleOptionButton o;
+        o.initFrom(button);
+        const bool radio = qobject_cast<const QRadioButton*>(button) != nullptr;
+        area = button->style()->subElementRect(radio ? SE_RadioButtonContents : SE_CheckBoxContents, &o, button);
+        text = button->text();
+        flags |= Qt::AlignLeft | Qt::AlignVCenter;
+    } else if (const auto* label = qobject_cast<const QLabel*>(widget);
+               label && !label->text().isEmpty() && !label->wordWrap()) {
+        area = label->contentsRect();
+        text = label->text();
+        flags = int(label->alignment());
+    } else {
+        return QRect();
+    }
+    const QFontMetrics metrics = widget->fontMetrics();
+    const QRect box = widget->style()->itemTextRect(metrics, area, flags, true, text);
+    const QString shown = (flags & Qt::TextShowMnemonic) ? QString(text).remove(QLatin1Char('&')) : text;
+    // The strokes, one pixel wider each way for the anti-aliased edges.
+    return metrics.tightBoundingRect(shown)
+        .translated(box.left(), box.top() + metrics.ascent())
+        .adjusted(-1, -1, 1, 1);
 }
 
 void ProgramStyle::drawWholeFrame(QPainter* painter, const QRect& rect, int lineWidth,
@@ -80,6 +141,19 @@ void ProgramStyle::polish(QWidget* widget)
 {
     QProxyStyle::polish(widget);
     scheme::adjust(widget);
+    // Option buttons and check boxes: a caption as high as the control, or
+    // reaching its end, leaves the mark no room inside it.
+    if (auto* button = qobject_cast<QAbstractButton*>(widget);
+        button && (qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button))) {
+        focusmark::drawBeyond(button, [button] {
+            QStyleOptionButton o;
+            o.initFrom(button);
+            o.text = button->text();
+            const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+            return button->style()->subElementRect(radio ? SE_RadioButtonFocusRect : SE_CheckBoxFocusRect,
+                                                   &o, button);
+        });
+    }
 }
 
 int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
@@ -113,6 +187,8 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
                                  QPainter* painter, const QWidget* widget) const
 {
     if (element == PE_FrameFocusRect) {
+        if (focusmark::drawnBeyond(widget))
+            return; // drawn over the control and round it
         QColor background;
         if (const auto* focus = qstyleoption_cast<const QStyleOptionFocusRect*>(option))
             background = focus->backgroundColor;
@@ -123,7 +199,10 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         QRect r = option->rect;
         if (widget)
             r = r.intersected(widget->rect());
-        drawFocusMark(painter, r, background);
+        QRect ink = captionInk(widget);
+        if (const QWidget* control = focusmark::controlOf(widget))
+            ink = captionInk(control).translated(control->pos() - widget->pos());
+        drawFocusMark(painter, r, background, ink, widget ? widget->rect() : r);
         return;
     }
     if (element == PE_IndicatorRadioButton) {

@@ -31,8 +31,14 @@ public:
 
     // Colour of the focus mark on a background of colour `background`.
     static QColor focusMarkColour(const QColor& background);
-    // Draws the focus mark inside `rect`.
-    static void drawFocusMark(QPainter* painter, const QRect& rect, const QColor& background);
+    // Draws the focus mark inside `rect`. With a valid `clearOf` (a caption's
+    // strokes), the mark keeps a pixel of space from it: a side without room
+    // is made thinner, or moved outwards but never beyond `bounds`.
+    static void drawFocusMark(QPainter* painter, const QRect& rect, const QColor& background,
+                              const QRect& clearOf = QRect(), const QRect& bounds = QRect());
+    // The strokes of the caption of an option button, check box or label, in
+    // its own coordinates; an invalid rectangle for other controls.
+    static QRect captionInk(const QWidget* widget);
 
     void polish(QWidget* widget) override;
     using QProxyStyle::polish;

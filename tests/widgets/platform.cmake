@@ -1,9 +1,13 @@
-# The program's style and Qt's texts, at the screen scales 100 % and 150 %.
+# The program's style and Qt's texts, at the screen scales 100 %, 125 % and 150 %.
 montivant_test(style_test ${CMAKE_CURRENT_LIST_DIR}/style_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pixelcontrast.h ${CMAKE_CURRENT_LIST_DIR}/pixelcontrast.cpp)
-add_test(NAME style_test_150 COMMAND style_test)
-set_tests_properties(style_test_150 PROPERTIES
-  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=1.5" TIMEOUT 300)
+foreach(scale 1.25 1.5)
+  string(REPLACE "." "" percent "${scale}0")
+  string(SUBSTRING "${percent}" 0 3 percent)
+  add_test(NAME style_test_${percent} COMMAND style_test)
+  set_tests_properties(style_test_${percent} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale}" TIMEOUT 300)
+endforeach()
 
 # Pictures of the four windows with the contrast of their texts and marks
 # measured from the pixels (montivant_schemeshots FOLDER SCHEME).

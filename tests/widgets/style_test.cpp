@@ -40,6 +40,16 @@ QPalette schemePalette(const QString& scheme)
 
 const char* const kSchemes[] = {"light", "dark", "contrast"};
 
+// A picture of the window where `w` stands, `margin` pixels beyond it on
+// every side: the focus mark of a link is drawn partly beside it.
+constexpr int kMargin = 4;
+QImage around(QWidget* top, QWidget* w)
+{
+    return top->grab(QRect(w->mapTo(top, QPoint(0, 0)), w->size())
+                         .adjusted(-kMargin, -kMargin, kMargin, kMargin))
+        .toImage();
+}
+
 } // namespace
 
 class StyleTest : public QObject {
@@ -49,6 +59,8 @@ private slots:
     void cleanup();
     void focusMarkSeen_data();
     void focusMarkSeen();
+    void focusMarkLeavesAGap_data();
+    void focusMarkLeavesAGap();
     void textsReadable_data();
     void textsReadable();
     void roundMarksWhole();
@@ -121,10 +133,10 @@ void StyleTest::focusMarkSeen()
 
     top->setFocus(); // away from every control
     QVERIFY(!target->hasFocus());
-    const QImage before = shown->grab().toImage();
+    const QImage before = around(top, shown);
     target->setFocus(Qt::TabFocusReason);
     QVERIFY(target->hasFocus());
-    const QImage after = shown->grab().toImage();
+    const QImage after = around(top, shown);
     QCOMPARE(after.size(), before.size());
 
     int changed = 0, strong = 0;
@@ -142,6 +154,82 @@ void StyleTest::focusMarkSeen()
     // pixels may change too, such as a button becoming the default one.)
     QVERIFY2(strong >= 40,
              qPrintable(QString("%1 of %2 changed pixels reach 3:1").arg(strong).arg(changed)));
+}
+
+void StyleTest::focusMarkLeavesAGap_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    for (const char* control : {"Option3_0", "Option3_1", "Option3_2", "Option3_3", "Option3_4",
+                                "Option1", "Option2", "Option4_0", "Option4_1", "Vérifier",
+                                "Generer"})
+        QTest::newRow(control) << "Form1" << QString(control);
+    QTest::newRow("tip check box") << "frmTip" << "chkLoadTipsAtStartup";
+    QTest::newRow("tip OK") << "frmTip" << "cmdOK";
+    QTest::newRow("about web link") << "frmAbout" << "lblUrl";
+    QTest::newRow("about mail link") << "frmAbout" << "lblMail";
+}
+
+// At least one pixel between the focus mark and the caption's strokes: no
+// pixel of the mark touches, even by a corner, a pixel that the caption had
+// darkened or lightened before the control took the focus.
+void StyleTest::focusMarkLeavesAGap()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QWidget* top = window == "Form1" ? static_cast<QWidget*>(Form1::Show())
+                   : window == "frmTip" ? static_cast<QWidget*>(frmTip::Load())
+                                        : static_cast<QWidget*>(frmAbout::Load());
+    QVERIFY(top);
+    top->show();
+    top->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(top));
+    auto* target = top->findChild<QWidget*>(control);
+    QVERIFY(target);
+    top->setFocus();
+    const QImage before = around(top, target);
+    target->setFocus(Qt::TabFocusReason);
+    QVERIFY(target->hasFocus());
+    const QImage after = around(top, target);
+    QCOMPARE(after.size(), before.size());
+    // The caption alone: right of the round mark or check box, inside a
+    // button's bevel.
+    QRect caption = target->rect();
+    QStyleOptionButton o;
+    o.initFrom(target);
+    if (qobject_cast<QPushButton*>(target))
+        caption = target->style()->subElementRect(QStyle::SE_PushButtonFocusRect, &o, target).adjusted(2, 2, -2, -2);
+    else if (qobject_cast<QRadioButton*>(target))
+        caption.setLeft(target->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, target).left());
+    else if (qobject_cast<QCheckBox*>(target))
+        caption.setLeft(target->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, target).left());
+    const qreal ratio = before.devicePixelRatio();
+    const QRect inkArea(QPoint(int((caption.left() + kMargin) * ratio), int((caption.top() + kMargin) * ratio)),
+                        QPoint(int((caption.right() + 1 + kMargin) * ratio) - 1,
+                               int((caption.bottom() + 1 + kMargin) * ratio) - 1));
+    const QColor face = pixelcontrast::dominant(before, inkArea);
+    auto ink = [&](int x, int y) {
+        return inkArea.contains(x, y) && contrast(before.pixelColor(x, y), face) > 1.5;
+    };
+    int marks = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (contrast(after.pixelColor(x, y), before.pixelColor(x, y)) < 3.0)
+                continue;
+            ++marks;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (!after.rect().contains(nx, ny) || (dx == 0 && dy == 0))
+                        continue;
+                    // A pixel of the caption that the mark left as it was.
+                    if (ink(nx, ny) && after.pixelColor(nx, ny) == before.pixelColor(nx, ny))
+                        QFAIL(qPrintable(QStringLiteral("the mark at (%1, %2) touches the caption at (%3, %4)")
+                                             .arg(x).arg(y).arg(nx).arg(ny)));
+                }
+        }
+    }
+    QVERIFY(marks > 0);
 }
 
 void StyleTest::textsReadable_data()

@@ -5,6 +5,7 @@
 #include "mailcursor.h"
 #include "maker.h"
 #include "widgets/fonts.h"
+#include "widgets/layout.h"
 #include "widgets/pictures.h"
 #include "platform/platform.h"
 #include "widgets/twips.h"
@@ -41,17 +42,21 @@ void setColours(QWidget* w, const QColor& text, const QColor* background = nullp
     w->setPalette(p);
 }
 
-QFrame* line(QWidget* parent, const QString& name, const QColor& colour)
+void paintLine(QFrame* line, const QColor& colour)
 {
-    auto* f = new QFrame(parent);
-    f->setObjectName(name);
-    f->setFrameShape(QFrame::NoFrame);
-    QPalette p = f->palette();
+    line->setFrameShape(QFrame::NoFrame);
+    QPalette p = line->palette();
     p.setColor(QPalette::Window, colour);
-    f->setPalette(p);
-    f->setAutoFillBackground(true);
-    return f;
+    line->setPalette(p);
+    line->setAutoFillBackground(true);
 }
+
+QWidget* linkLabel(QWidget* parent) { return new ClickableLabel(QString(), parent); }
+
+const QString kDescription =
+    QStringLiteral("Tu dois ranger dans l'ordre que tu auras choisi les nombres qui te "
+                   "seront proposés par l'ordinateur. Au bout de 10 réussites, tu pourras "
+                   "jouer avec ...colonne !");
 
 } // namespace
 
@@ -95,79 +100,51 @@ frmAbout::frmAbout() : QDialog(nullptr)
     setFixedSize(twips::toPixels(6060.0), twips::toPixels(4305.0));
 
     // Created in tab order.
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    using layout::create;
+    const layout::Create label = create<QLabel>, line = create<QFrame>;
+    const layout::Font link{"MS Sans Serif", 9.75, true};
+    const layout::Control controls[] = {
+        {cmdOK, create<QPushButton>, "cmdOK", nullptr, {4560, 3000, 1260, 345}, "OK"},
+        {cmdSysInfo, create<QPushButton>, "cmdSysInfo", nullptr, {4560, 3480, 1245, 345},
+         "&Infos système..."},
+        {lblDescription, label, "lblDescription", nullptr, {210, 1080, 4365, 645}, kDescription,
+         {}, Qt::AlignLeft | Qt::AlignTop},
+        {Label3, label, "Label3", nullptr, {210, 2160, 5535, 495}, maker::kCredits, {},
+         Qt::AlignHCenter | Qt::AlignTop},
+        {lblTitle, label, "lblTitle", nullptr, {210, 120, 4845, 480}, {}, {"Arial", 15.75, true}},
+        {lblVersion, label, "lblVersion", nullptr, {210, 720, 3885, 225}, {}, {"Arial", 9, true}},
+        {lblUrl, linkLabel, "lblUrl", nullptr, {240, 3600, 4095, 255}, maker::kWeb},
+        {lblMail, linkLabel, "lblMail", nullptr, {240, 3960, 2175, 255}, maker::kMail, link},
+        {Image1, label, "Image1", nullptr, {5160, 120, 630, 1695}},
+        // A plain rule under the description, and an etched one (grey over a
+        // white line two pixels high) between the credits and the buttons.
+        {Line1[0], line, "Line1_0", nullptr, {120, 2040, 5684 - 120, 15}},
+        {Line1[2], line, "Line1_2", nullptr, {120, 2760, 5669 - 120, 30}},
+        {Line1[1], line, "Line1_1", nullptr, {120, 2760, 5684 - 120, 15}},
+    };
+    layout::build(this, controls);
+
     cmdOK->setDefault(true);
-    twips::place(cmdOK, 4560, 3000, 1260, 345);
-
-    cmdSysInfo = new QPushButton(QStringLiteral("&Infos système..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    twips::place(cmdSysInfo, 4560, 3480, 1245, 345);
-
-    lblDescription = new QLabel(
-        QStringLiteral("Tu dois ranger dans l'ordre que tu auras choisi les nombres qui te "
-                       "seront proposés par l'ordinateur. Au bout de 10 réussites, tu pourras "
-                       "jouer avec ...colonne !"),
-        this);
-    lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
-    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QColor menuColour = QApplication::palette("QMenu").color(QPalette::Window);
     setColours(lblDescription, Qt::black, &menuColour);
-    twips::place(lblDescription, 210, 1080, 4365, 645);
-
-    Label3 = new QLabel(maker::kCredits, this);
-    Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    twips::place(Label3, 210, 2160, 5535, 495);
-
-    lblTitle = new QLabel(this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setFont(fonts::named(QStringLiteral("Arial"), 15.75, true));
     setColours(lblTitle, Qt::black);
-    twips::place(lblTitle, 210, 120, 4845, 480);
-
-    lblVersion = new QLabel(this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setFont(fonts::named(QStringLiteral("Arial"), 9, true));
-    twips::place(lblVersion, 210, 720, 3885, 225);
-
-    QFont linkFont = fonts::named(QStringLiteral("MS Sans Serif"), 9.75, true);
-    lblUrl = new ClickableLabel(maker::kWeb, this);
-    lblUrl->setObjectName(QStringLiteral("lblUrl"));
-    linkFont.setUnderline(true);
-    lblUrl->setFont(linkFont);
+    QFont underlined = fonts::named(QStringLiteral("MS Sans Serif"), 9.75, true);
+    underlined.setUnderline(true);
+    lblUrl->setFont(underlined);
     setColours(lblUrl, kBlue);
     lblUrl->setCursor(Qt::WhatsThisCursor); // an arrow with a question mark
-    twips::place(lblUrl, 240, 3600, 4095, 255);
-
-    lblMail = new ClickableLabel(maker::kMail, this);
-    lblMail->setObjectName(QStringLiteral("lblMail"));
-    linkFont.setUnderline(false);
-    lblMail->setFont(linkFont);
     setColours(lblMail, kBlue);
     lblMail->setToolTip(QStringLiteral("Contactez moi !"));
     lblMail->setCursor(mailcursor::cursor(lblMail->devicePixelRatioF()));
-    twips::place(lblMail, 240, 3960, 2175, 255);
-
     for (QLabel* label : {lblDescription, Label3, lblTitle, lblVersion,
                           static_cast<QLabel*>(lblUrl), static_cast<QLabel*>(lblMail)})
         label->setTextFormat(Qt::PlainText);
-
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(pictures::forWidget(QStringLiteral(":/images/logo.png"), Image1));
-    twips::place(Image1, 5160, 120, 630, 1695);
-
-    // A plain rule under the description, and an etched one (grey over a
-    // white line two pixels high) between the credits and the buttons.
-    Line1[0] = line(this, QStringLiteral("Line1_0"), kGrey);
-    twips::place(Line1[0], 120, 2040, 5684 - 120, 15);
-    Line1[2] = line(this, QStringLiteral("Line1_2"), Qt::white);
-    twips::place(Line1[2], 120, 2760, 5669 - 120, 30);
-    Line1[1] = line(this, QStringLiteral("Line1_1"), kGrey);
-    twips::place(Line1[1], 120, 2760, 5684 - 120, 15);
+    paintLine(Line1[0], kGrey);
+    paintLine(Line1[2], Qt::white);
+    paintLine(Line1[1], kGrey);
     Line1[1]->raise();
 
     // The two links follow the buttons; the other controls take no focus.

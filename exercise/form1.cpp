@@ -10,6 +10,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/captionframe.h"
 #include "widgets/fonts.h"
+#include "widgets/layout.h"
 #include "widgets/pictures.h"
 #include "platform/platform.h"
 #include "widgets/twips.h"
@@ -48,29 +49,6 @@ void setTextColour(QWidget* w, const QColor& colour)
     p.setColor(QPalette::Text, colour);
     p.setColor(QPalette::ButtonText, colour);
     w->setPalette(p);
-}
-
-// A control of the window, named as the program names it and placed in twips.
-template <typename Control>
-Control* make(QWidget* parent, const QString& name, const QRectF& where, const char* text = nullptr)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(name);
-    if constexpr (requires { control->setText(QString()); }) {
-        if (text)
-            control->setText(QString::fromUtf8(text));
-    } else if constexpr (requires { control->setTitle(QString()); }) {
-        if (text)
-            control->setTitle(QString::fromUtf8(text));
-    }
-    twips::place(control, where);
-    return control;
-}
-
-template <typename Control>
-Control* make(QWidget* parent, const char* name, const QRectF& where, const char* text = nullptr)
-{
-    return make<Control>(parent, QString::fromUtf8(name), where, text);
 }
 
 BoardCell* boardCell(BoardRow* row, const QString& name, int index, const QString& text)
@@ -182,52 +160,66 @@ void Form1::buildControls()
     // The client area is 9210 x 5130 twips below the menu bar.
     resize(twips::toPixels(9210.0), twips::toPixels(5130.0) + menuBar()->sizeHint().height());
 
-    Frame6 = make<QWidget>(client, "Frame6", {1440, 3720, 5535, 255});
-    Option4[1] = make<QRadioButton>(Frame6, "Option4_1", {2640, 0, 1815, 255}, "nombres décimaux");
-    Option4[0] = make<QRadioButton>(Frame6, "Option4_0", {240, 0, 1815, 255}, "nombres entiers");
-
-    Frame3 = make<CaptionFrame>(client, "Frame3", {120, 3000, 3015, 615}, "Choisis !");
-    Option2 = make<QRadioButton>(Frame3, "Option2", {1440, 240, 1455, 255}, "Démontivant");
-    Option2->setFont(arialBold(9.75));
-    setTextColour(Option2, kPurple);
-    Option1 = make<QRadioButton>(Frame3, "Option1", {120, 240, 1215, 255}, "Montivant");
-    Option1->setFont(arialBold(9.75));
-    setTextColour(Option1, kDarkRed);
-
-    Generer = make<WrappingButton>(client, "Generer", {7800, 2160, 1250, 855}, "&Générer les nombres");
-    Arreter = make<WrappingButton>(client, "Arrêter", {7800, 4080, 1250, 855}, "&Quitter");
-    Verifier = make<WrappingButton>(client, "Vérifier", {7830, 3120, 1250, 855}, "&Vérifier");
-    cmdSort = make<WrappingButton>(client, "cmdSort", {6360, 4095, 1250, 855}, "Solution !");
-
-    Frame5 = make<CaptionFrame>(client, "Frame5", {120, 2160, 7335, 615}, "Niveau :");
-    // The highest level first, as the controls have always been created.
+    using layout::create;
+    const layout::Create radio = create<QRadioButton>, button = create<WrappingButton>,
+                         frame = create<CaptionFrame>, label = create<QLabel>;
+    const layout::Font bold{"Arial", 9.75, true};
+    const layout::Font score{"Arial", 14.25, true};
+    const layout::Control controls[] = {
+        {Frame6, create<QWidget>, "Frame6", nullptr, {1440, 3720, 5535, 255}},
+        {Option4[1], radio, "Option4_1", "Frame6", {2640, 0, 1815, 255}, "nombres décimaux"},
+        {Option4[0], radio, "Option4_0", "Frame6", {240, 0, 1815, 255}, "nombres entiers"},
+        {Frame3, frame, "Frame3", nullptr, {120, 3000, 3015, 615}, "Choisis !"},
+        {Option2, radio, "Option2", "Frame3", {1440, 240, 1455, 255}, "Démontivant", bold},
+        {Option1, radio, "Option1", "Frame3", {120, 240, 1215, 255}, "Montivant", bold},
+        {Generer, button, "Generer", nullptr, {7800, 2160, 1250, 855}, "&Générer les nombres"},
+        {Arreter, button, "Arrêter", nullptr, {7800, 4080, 1250, 855}, "&Quitter"},
+        {Verifier, button, "Vérifier", nullptr, {7830, 3120, 1250, 855}, "&Vérifier"},
+        {cmdSort, button, "cmdSort", nullptr, {6360, 4095, 1250, 855}, "Solution !"},
+        {Frame5, frame, "Frame5", nullptr, {120, 2160, 7335, 615}, "Niveau :"},
+    };
+    layout::build(client, controls);
+    // The levels from the table of levels, the highest first.
     for (int i = kLevelCount - 1; i >= 0; --i) {
         const Level& l = kLevels[size_t(i)];
-        Option3[i] = make<QRadioButton>(Frame5, QStringLiteral("Option3_%1").arg(i),
-                                        {l.left, 240, l.width, 195}, l.caption);
+        layout::add(client, {Option3[i], radio, QStringLiteral("Option3_%1").arg(i), "Frame5",
+                             {l.left, 240, l.width, 195}, QString::fromUtf8(l.caption)});
     }
+    const layout::Control scores[] = {
+        {Frame4, frame, "Frame4", nullptr, {120, 3960, 6135, 975}, "Score"},
+        {Image1, label, "Image1", "Frame4", {240, 270, 480, 480}},
+        {Image2, label, "Image2", "Frame4", {5400, 270, 480, 480}},
+        {Label3[0], label, "Label3_0", "Frame4", {1080, 270, 495, 480}, {}, score, Qt::AlignCenter},
+        {Label3[1], label, "Label3_1", "Frame4", {4560, 270, 495, 480}, {}, score, Qt::AlignCenter},
+        {Label4, label, "Label4", "Frame4", {2340, 270, 1455, 480}, {}, {"Arial", 18, true},
+         Qt::AlignCenter},
+    };
+    layout::build(client, scores);
+    buildBoard(client);
+    layout::add(client, {Label2, label, "Label2", nullptr, {3360, 3120, 4095, 375},
+                         "Ex. : 698 > 455 > 362 > 19", {"Arial", 15.75, true}, Qt::AlignCenter});
 
-    Frame4 = make<CaptionFrame>(client, "Frame4", {120, 3960, 6135, 975}, "Score");
-    Image1 = make<QLabel>(Frame4, "Image1", {240, 270, 480, 480});
+    setTextColour(Option2, kPurple);
+    setTextColour(Option1, kDarkRed);
     Image1->setPixmap(pictures::forWidget(QStringLiteral(":/images/image1.png"), Image1));
     Image1->hide();
-    Image2 = make<QLabel>(Frame4, "Image2", {5400, 270, 480, 480});
     Image2->setPixmap(pictures::forWidget(QStringLiteral(":/images/image2.png"), Image2));
     Image2->hide();
-    Label3[0] = make<QLabel>(Frame4, "Label3_0", {1080, 270, 495, 480});
-    Label3[1] = make<QLabel>(Frame4, "Label3_1", {4560, 270, 495, 480});
-    Label4 = make<QLabel>(Frame4, "Label4", {2340, 270, 1455, 480});
-    for (QLabel* score : {Label3[0], Label3[1], Label4}) {
-        score->setFont(arialBold(score == Label4 ? 18 : 14.25));
-        score->setAlignment(Qt::AlignCenter);
-    }
     // Read by a screen reader with what they count.
     accessibility::nameAfterText(Label3[0], QStringLiteral("Réussites : "), QStringLiteral("0"));
     accessibility::nameAfterText(Label3[1], QStringLiteral("Échecs : "), QStringLiteral("0"));
     accessibility::nameAfterText(Label4, QStringLiteral("Note : "), QStringLiteral("aucune"));
     Image1->setAccessibleName(QStringLiteral("Réussi"));
     Image2->setAccessibleName(QStringLiteral("Raté"));
+    setTextColour(Label2, kPurple);
+    setBackground(Label2, kLightYellow);
+    connectHandlers();
+}
 
+// The two rows of the board: the slots first, then the tiles, each row's
+// cells from the last to the first.
+void Form1::buildBoard(QWidget* client)
+{
     Frame2 = boardRow(client, "Frame2", 1200, "Cases de la réponse", "Case %1 : ", "vide");
     for (int k = 7; k >= 0; --k) {
         Label5[k] = boardCell(Frame2, QStringLiteral("Label5_%1").arg(k), k, QString());
@@ -246,13 +238,10 @@ void Form1::buildControls()
         tile->installEventFilter(this);
         Label1[i] = tile;
     }
+}
 
-    Label2 = make<QLabel>(client, "Label2", {3360, 3120, 4095, 375}, "Ex. : 698 > 455 > 362 > 19");
-    Label2->setFont(arialBold(15.75));
-    Label2->setAlignment(Qt::AlignCenter);
-    setTextColour(Label2, kPurple);
-    setBackground(Label2, kLightYellow);
-
+void Form1::connectHandlers()
+{
     // Start selections, made before the handlers are connected: the load
     // handler sets the bounds itself.
     Option4[0]->setChecked(true);

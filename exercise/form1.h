@@ -145,6 +145,13 @@ protected:
 private:
     explicit Form1(QWidget* parent = nullptr);
     void buildControls();
+    void buildBoard(QWidget* client);
+    void connectHandlers();
+
+    // The check's verdicts and its score display.
+    void checkSucceeded();
+    void checkFailed();
+    void showScore();
     void buildMenus();
     void setTabOrder();
 

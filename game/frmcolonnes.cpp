@@ -7,7 +7,7 @@
 #include "app/topwindows.h"
 #include "picturebox.h"
 #include "widgets/accessibility.h"
-#include "widgets/fonts.h"
+#include "widgets/layout.h"
 #include "widgets/pictures.h"
 #include "platform/platform.h"
 #include "widgets/twips.h"
@@ -35,15 +35,19 @@ QColor toQColor(Couleur c)
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, const QFont& f,
-              Qt::Alignment alignment, double l, double t, double w, double h)
+// The shapes of the window: the frame round the counters, the squares of the
+// six colours beside their counts, and the bars between the scores.
+QWidget* outline(QWidget* parent) { return new Shape(Shape::Kind::RoundedOutline, QColor(), parent); }
+
+template <int k>
+QWidget* square(QWidget* parent)
 {
-    auto* lab = new QLabel(text, parent);
-    lab->setObjectName(name);
-    lab->setFont(f);
-    lab->setAlignment(alignment | Qt::AlignTop);
-    twips::place(lab, l, t, w, h);
-    return lab;
+    return new Shape(Shape::Kind::Filled, toQColor(kCouleurs[k + 1]), parent);
+}
+
+QWidget* bar(QWidget* parent)
+{
+    return new Shape(Shape::Kind::Filled, parent->window()->palette().color(QPalette::Dark), parent);
 }
 
 // lblScore and lblMeilleur are laid out for one digit: a longer number widens
@@ -178,66 +182,47 @@ void frmColonnes::buildControls()
     setFixedSize(twips::toPixels(3645.0), twips::toPixels(4620.0) + menuBar()->sizeHint().height());
 
     // The frame first, so that the counters and scores lie over it.
-    Shape2 = new Shape(Shape::Kind::RoundedOutline, QColor(), client);
-    Shape2->setObjectName(QStringLiteral("Shape2"));
-    twips::place(Shape2, 1725, 2025, 1815, 2340);
-
-    picZone = new PictureBox(client);
-    picZone->setObjectName(QStringLiteral("picZone"));
-    twips::place(picZone, 150, 150, 1480, 4365);
-
-    lblVitesse = label(client, QStringLiteral("lblVitesse"), QStringLiteral("Vitesse : 3"),
-                       fonts::named(QStringLiteral("Arial"), 9, true), Qt::AlignHCenter, 1725, 150, 1785, 270);
+    const layout::Create label = layout::create<QLabel>;
+    const layout::Font caption{"Arial", 9, true}, count{"Arial", 9.75, true},
+        stat{"MS Sans Serif", 8.25, true}, score{"Courier New", 9.75, false};
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop, right = Qt::AlignRight | Qt::AlignTop;
+    const layout::Control controls[] = {
+        {Shape2, outline, "Shape2", nullptr, {1725, 2025, 1815, 2340}},
+        {picZone, layout::create<PictureBox>, "picZone", nullptr, {150, 150, 1480, 4365}},
+        {lblVitesse, label, "lblVitesse", nullptr, {1725, 150, 1785, 270}, "Vitesse : 3", caption,
+         Qt::AlignCenter},
+        {shpCarre[0], square<0>, "shpCarre_0", nullptr, {1725, 750, 240, 240}},
+        {lblStatCouleur[0], label, "lblStatCouleur_0", nullptr, {2025, 750, 465, 240}, "0", stat, right},
+        {shpCarre[1], square<1>, "shpCarre_1", nullptr, {1725, 1200, 240, 240}},
+        {lblStatCouleur[1], label, "lblStatCouleur_1", nullptr, {2025, 1200, 465, 240}, "0", stat, right},
+        {shpCarre[2], square<2>, "shpCarre_2", nullptr, {1725, 1650, 240, 240}},
+        {lblStatCouleur[2], label, "lblStatCouleur_2", nullptr, {2025, 1650, 465, 240}, "0", stat, right},
+        {shpCarre[3], square<3>, "shpCarre_3", nullptr, {2625, 750, 240, 240}},
+        {lblStatCouleur[3], label, "lblStatCouleur_3", nullptr, {2925, 750, 465, 240}, "0", stat, right},
+        {shpCarre[4], square<4>, "shpCarre_4", nullptr, {2625, 1200, 240, 240}},
+        {lblStatCouleur[4], label, "lblStatCouleur_4", nullptr, {2925, 1200, 465, 240}, "0", stat, right},
+        {shpCarre[5], square<5>, "shpCarre_5", nullptr, {2625, 1650, 240, 240}},
+        {lblStatCouleur[5], label, "lblStatCouleur_5", nullptr, {2925, 1650, 465, 240}, "0", stat, right},
+        {lbl[0], label, "lbl_0", nullptr, {1800, 2175, 765, 240}, "Carrés :", caption, left},
+        {lblCarres, label, "lblCarres", nullptr, {2625, 2175, 765, 240}, "0", count, right},
+        {lbl[1], label, "lbl_1", nullptr, {1800, 2550, 690, 240}, "Blocs :", caption, left},
+        {lblBlocs, label, "lblBlocs", nullptr, {2625, 2550, 765, 240}, "0", count, right},
+        {shpSeparation[1], bar, "shpSeparation_1", nullptr, {1725, 2850, 1815, 45}},
+        {lbl[2], label, "lbl_2", nullptr, {1800, 3000, 690, 240}, "SCORE :", caption, left},
+        {lblScore, label, "lblScore", nullptr, {3270, 3000, 120, 240}, "0", score, right},
+        {shpSeparation[0], bar, "shpSeparation_0", nullptr, {1725, 3375, 1815, 45}},
+        {lbl[3], label, "lbl_3", nullptr, {1800, 3450, 1590, 225}, "MEILLEUR SCORE :", caption, left},
+        {lblNom, label, "lblNom", nullptr, {1800, 3750, 1620, 225}, {}, {"Arial", 9, false},
+         Qt::AlignHCenter | Qt::AlignTop},
+        {lblMeilleur, label, "lblMeilleur", nullptr, {3075, 4050, 120, 240}, "0", score, right},
+    };
+    layout::build(client, controls);
     lblVitesse->setFrameShape(QFrame::Box);
-    lblVitesse->setAlignment(Qt::AlignCenter);
-
+    // A screen reader cannot see the colour of the square beside each count.
     static const char* const colourNames[6] = {"Rouge : ", "Noir : ", "Vert : ",
                                                 "Bleu : ", "Jaune : ", "Magenta : "};
-    struct Legend { double left, top; };
-    static const Legend legend[6] = {{1725, 750}, {1725, 1200}, {1725, 1650},
-                                     {2625, 750}, {2625, 1200}, {2625, 1650}};
-    for (int k = 0; k < 6; ++k) {
-        shpCarre[k] = new Shape(Shape::Kind::Filled, toQColor(kCouleurs[k + 1]), client);
-        shpCarre[k]->setObjectName(QStringLiteral("shpCarre_%1").arg(k));
-        twips::place(shpCarre[k], legend[k].left, legend[k].top, 240, 240);
-        lblStatCouleur[k] = label(client, QStringLiteral("lblStatCouleur_%1").arg(k),
-                                  QStringLiteral("0"),
-                                  fonts::named(QStringLiteral("MS Sans Serif"), 8.25, true),
-                                  Qt::AlignRight, legend[k].left + 300, legend[k].top, 465, 240);
-        // A screen reader cannot see the colour of the square beside it.
+    for (int k = 0; k < 6; ++k)
         accessibility::nameAfterText(lblStatCouleur[k], QString::fromUtf8(colourNames[k]));
-    }
-
-    const QFont caption = fonts::named(QStringLiteral("Arial"), 9, true);
-    lbl[0] = label(client, QStringLiteral("lbl_0"), QStringLiteral("Carrés :"), caption,
-                   Qt::AlignLeft, 1800, 2175, 765, 240);
-    lblCarres = label(client, QStringLiteral("lblCarres"), QStringLiteral("0"),
-                      fonts::named(QStringLiteral("Arial"), 9.75, true), Qt::AlignRight, 2625, 2175, 765, 240);
-    lbl[1] = label(client, QStringLiteral("lbl_1"), QStringLiteral("Blocs :"), caption,
-                   Qt::AlignLeft, 1800, 2550, 690, 240);
-    lblBlocs = label(client, QStringLiteral("lblBlocs"), QStringLiteral("0"),
-                     fonts::named(QStringLiteral("Arial"), 9.75, true), Qt::AlignRight, 2625, 2550, 765, 240);
-
-    const QColor bar = palette().color(QPalette::Dark);
-    shpSeparation[1] = new Shape(Shape::Kind::Filled, bar, client);
-    shpSeparation[1]->setObjectName(QStringLiteral("shpSeparation_1"));
-    twips::place(shpSeparation[1], 1725, 2850, 1815, 45);
-
-    lbl[2] = label(client, QStringLiteral("lbl_2"), QStringLiteral("SCORE :"), caption,
-                   Qt::AlignLeft, 1800, 3000, 690, 240);
-    lblScore = label(client, QStringLiteral("lblScore"), QStringLiteral("0"),
-                     fonts::named(QStringLiteral("Courier New"), 9.75, false), Qt::AlignRight, 3270, 3000, 120, 240);
-
-    shpSeparation[0] = new Shape(Shape::Kind::Filled, bar, client);
-    shpSeparation[0]->setObjectName(QStringLiteral("shpSeparation_0"));
-    twips::place(shpSeparation[0], 1725, 3375, 1815, 45);
-
-    lbl[3] = label(client, QStringLiteral("lbl_3"), QStringLiteral("MEILLEUR SCORE :"), caption,
-                   Qt::AlignLeft, 1800, 3450, 1590, 225);
-    lblNom = label(client, QStringLiteral("lblNom"), QString(), fonts::named(QStringLiteral("Arial"), 9, false),
-                   Qt::AlignHCenter, 1800, 3750, 1620, 225);
-    lblMeilleur = label(client, QStringLiteral("lblMeilleur"), QStringLiteral("0"),
-                        fonts::named(QStringLiteral("Courier New"), 9.75, false), Qt::AlignRight, 3075, 4050, 120, 240);
 
     // The captions stay inside the frame; "SCORE :" also clear of its score.
     const int frameInside = twips::toPixels(1725.0 + 1815.0) - 2;

@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "app/topwindows.h"
+#include "widgets/layout.h"
 #include "widgets/pictures.h"
 #include "platform/platform.h"
 #include "widgets/twips.h"
@@ -100,47 +101,35 @@ frmTip::frmTip() : QDialog(nullptr)
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips::toPixels(5895.0), twips::toPixels(3285.0));
 
-    // Created in tab order.
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    // Created in tab order; the tip and its heading lie on the white panel
+    // with the light bulb drawn at its top-left corner.
+    const layout::Create button = layout::create<QPushButton>, label = layout::create<QLabel>;
+    const layout::Control controls[] = {
+        {cmdOK, button, "cmdOK", nullptr, {4080, 120, 1335, 375}, "OK"},
+        {Picture1, label, "Picture1", nullptr, {120, 120, 3735, 2715}, {}, {},
+         Qt::AlignLeft | Qt::AlignTop},
+        {cmdNextTip, button, "cmdNextTip", nullptr, {4080, 600, 1335, 375}, "Astuce &suivante"},
+        {chkLoadTipsAtStartup, layout::create<QCheckBox>, "chkLoadTipsAtStartup", nullptr,
+         {120, 2940, 2895, 315}, "&Afficher les astuces au démarrage"},
+        {lblTipText, label, "lblTipText", "Picture1", {180, 840, 3255, 1635}, {}, {},
+         Qt::AlignLeft | Qt::AlignTop},
+        {Label1, label, "Label1", "Picture1", {540, 180, 2655, 255}, "Savez-vous..."},
+    };
+    layout::build(this, controls);
+
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
-    twips::place(cmdOK, 4080, 120, 1335, 375);
-
-    // The white panel with the light bulb drawn at its top-left corner.
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(1);
     Picture1->setPixmap(pictures::forWidget(QStringLiteral(":/images/bulb.png"), Picture1));
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     whiteBackground(Picture1);
-    twips::place(Picture1, 120, 120, 3735, 2715);
-
-    cmdNextTip = new QPushButton(QStringLiteral("Astuce &suivante"), this);
-    cmdNextTip->setObjectName(QStringLiteral("cmdNextTip"));
-    twips::place(cmdNextTip, 4080, 600, 1335, 375);
-
-    chkLoadTipsAtStartup =
-        new QCheckBox(QStringLiteral("&Afficher les astuces au démarrage"), this);
-    chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
     chkLoadTipsAtStartup->setChecked(false);
-    twips::place(chkLoadTipsAtStartup, 120, 2940, 2895, 315);
-
-    lblTipText = new QLabel(Picture1);
-    lblTipText->setObjectName(QStringLiteral("lblTipText"));
     // The file's text is shown as it is written, never read as markup.
     lblTipText->setTextFormat(Qt::PlainText);
     lblTipText->setWordWrap(true);
-    lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     whiteBackground(lblTipText);
-    twips::place(lblTipText, 180, 840, 3255, 1635);
-
-    Label1 = new QLabel(QStringLiteral("Savez-vous..."), Picture1);
-    Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     whiteBackground(Label1);
-    twips::place(Label1, 540, 180, 2655, 255);
 
     QWidget::setTabOrder(cmdOK, cmdNextTip);
     QWidget::setTabOrder(cmdNextTip, chkLoadTipsAtStartup);

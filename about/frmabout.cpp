@@ -138,9 +138,9 @@ frmAbout::frmAbout() : QDialog(nullptr)
     setColours(lblMail, kBlue);
     lblMail->setToolTip(QStringLiteral("Contactez moi !"));
     lblMail->setCursor(mailcursor::cursor(lblMail->devicePixelRatioF()));
-    for (QLabel* label : {lblDescription, Label3, lblTitle, lblVersion,
+    for (QLabel* plain : {lblDescription, Label3, lblTitle, lblVersion,
                           static_cast<QLabel*>(lblUrl), static_cast<QLabel*>(lblMail)})
-        label->setTextFormat(Qt::PlainText);
+        plain->setTextFormat(Qt::PlainText);
     Image1->setPixmap(pictures::forWidget(QStringLiteral(":/images/logo.png"), Image1));
     paintLine(Line1[0], kGrey);
     paintLine(Line1[2], Qt::white);

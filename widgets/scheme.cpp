@@ -1,6 +1,7 @@
 #include "scheme.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QWidget>
 
@@ -107,6 +108,9 @@ void adjust(QWidget* widget)
             changed = mend(p, QPalette::ButtonText, p.color(QPalette::Button).lighter(140), false, true);
     } else {
         const QColor behind = backgroundBehind(widget);
+        // A menu bar draws its items' captions in the button text colour.
+        if (dark && qobject_cast<QMenuBar*>(widget))
+            changed = mend(p, QPalette::ButtonText, behind, false, true);
         for (auto role : {QPalette::WindowText, QPalette::Text}) {
             const bool fixed = p.isBrushSet(QPalette::Active, role)
                                && p.color(role) != QApplication::palette().color(role);

@@ -34,3 +34,7 @@ foreach(scale 125 175)
   set_tests_properties(borders_test_${scale} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${whole}.${part}" TIMEOUT 300)
 endforeach()
+
+# The configure-time warning when the windows' font is missing.
+add_test(NAME fonts_configure_warning
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/font_warning.sh ${CMAKE_SOURCE_DIR})

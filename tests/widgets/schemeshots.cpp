@@ -10,12 +10,12 @@
 //   WINDOW/CONTROL...: the cases that must pass; the tool fails (exit 1) when
 //                      one of them is under its minimum or cannot be found.
 #include "about/frmabout.h"
+#include "app/application.h"
 #include "exercise/form1.h"
 #include "fakes/fakeplatform.h"
 #include "game/frmcolonnes.h"
 #include "pixelcontrast.h"
 #include "tips/frmtip.h"
-#include "widgets/programstyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,10 +60,11 @@ int main(int argc, char** argv)
     for (int i = 3; i < argc; ++i)
         required.append(QString::fromLocal8Bit(argv[i]));
 
+    // The font, the style and Qt's texts as the program's start sets them.
+    application::prepare();
     fake::Platform fakes;
     fakes.environment.folder = QStringLiteral(MONTIVANT_RESOURCES);
     fakes.random.cycle = {0.12, 0.83, 0.47, 0.29, 0.66, 0.05, 0.91, 0.38, 0.74, 0.51};
-    ProgramStyle::install();
     if (scheme == QLatin1String("light"))
         QApplication::setPalette(QApplication::style()->standardPalette());
     else if (scheme == QLatin1String("dark"))

@@ -1,5 +1,7 @@
 #include "clickablelabel.h"
 
+#include "widgets/focusmark.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -71,6 +73,8 @@ ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(te
     }();
     Q_UNUSED(factoryInstalled);
     setFocusPolicy(Qt::TabFocus);
+    // The text starts at the label's edge: the mark goes round it outside.
+    focusmark::drawBeyond(this, [this] { return focusMarkRect(); });
 }
 
 void ClickableLabel::activate() { emit clicked(); }
@@ -121,22 +125,7 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
 QRect ClickableLabel::focusMarkRect() const
 {
     const QRect text = fontMetrics().boundingRect(contentsRect(), int(alignment()), this->text());
-    // Clear of the text on both sides, the label's whole height, and never
-    // outside the label, where it would be cut off.
-    return QRect(text.left() - 4, 0, text.width() + 8, height()).intersected(rect());
-}
-
-void ClickableLabel::paintEvent(QPaintEvent* event)
-{
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    // The program's style decides how a focus mark looks, as on every other
-    // control.
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = focusMarkRect();
-    option.backgroundColor = palette().color(backgroundRole());
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    const int room = focusmark::kRoom;
+    return QRect(text.left() - 4, 0, text.width() + 8, height())
+        .intersected(rect().adjusted(-room, -room, room, room));
 }

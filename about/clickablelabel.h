@@ -15,7 +15,8 @@ public:
 
     // What a click does: emits clicked(). Also the accessible press action.
     void activate();
-    // Where the focus mark is drawn: round the text, within the label.
+    // Where the focus mark is drawn: round the text, the label's whole height,
+    // and a few pixels beyond the label where the text reaches its edge.
     QRect focusMarkRect() const;
 
 signals:
@@ -25,7 +26,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;

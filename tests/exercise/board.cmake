@@ -6,6 +6,8 @@ montivant_test(sort_test ${CMAKE_CURRENT_LIST_DIR}/sort_test.cpp)
 montivant_test(solution_test ${CMAKE_CURRENT_LIST_DIR}/solution_test.cpp)
 montivant_test(handover_test ${CMAKE_CURRENT_LIST_DIR}/handover_test.cpp)
 montivant_test(access_test ${CMAKE_CURRENT_LIST_DIR}/access_test.cpp)
+# The board under a finger (touch events), and the game window too.
+montivant_test(touch_test ${CMAKE_CURRENT_LIST_DIR}/touch_test.cpp)
 # The board under real pointer input on an X server, at the screen scales
 # 100 % and 150 % (drops land where the pointer is). Not in the sanitizer
 # build: AddressSanitizer stops at an over-read inside libxkbcommon-x11 as Qt

@@ -350,6 +350,9 @@ def play(root, wid, app):
         fail("the solution's notice did not say where it is and what it costs: %r" % said)
     mark = len(speech.heard)
     tab_to(root, is_row("Nombres proposés"), "the solution's row")
+    # The focus is on the row before Orca has said it: wait for its words.
+    wait_for(lambda: speech.new_lines() is not None and any(", solution" in s for s in speech.heard[mark:]),
+             10, "the solution's row did not say ', solution'")
     if not any(", solution" in s for s in speech.heard[mark:]):
         fail("the solution's row did not say so: %r" % speech.heard[mark:])
 

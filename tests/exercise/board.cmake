@@ -22,6 +22,7 @@ if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
     endif()
     add_test(NAME ${name}
       COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../reliability/under_x.sh $<TARGET_FILE:realinput_test>)
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "QT_SCALE_FACTOR=${scale}")
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "QT_SCALE_FACTOR=${scale}"
+      LABELS needs-x)
   endforeach()
 endif()

@@ -13,7 +13,7 @@ rel_setup
 # dpkg unpacks as root only (it gives the files to root).
 [ "$(id -u)" -eq 0 ] || { echo "skipped: dpkg --root needs root"; exit 77; }
 
-deb=$(pkg_build_deb "$build" "$REL_TMP/cpack")
+deb=$(pkg_build_deb "$build")
 version=$(dpkg-deb --field "$deb" Version)
 same="$REL_TMP/same.deb" newer="$REL_TMP/newer.deb"
 pkg_repack "$deb" "$same" "$version+1"

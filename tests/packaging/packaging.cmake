@@ -13,13 +13,20 @@ add_executable(montivant_screens EXCLUDE_FROM_ALL ${pkg_tests}/screens.cpp)
 target_link_libraries(montivant_screens PRIVATE montivant_core)
 
 if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
+  # The .deb, built once per run by dpkg-buildpackage from the source tree,
+  # for every test that reads it.
+  add_test(NAME packaging_deb
+    COMMAND bash ${pkg_tests}/build_deb.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
+  set_tests_properties(packaging_deb PROPERTIES
+    FIXTURES_SETUP montivant_deb TIMEOUT 1800 LABELS needs-deb)
   add_test(NAME packaging_lintian
     COMMAND bash ${pkg_tests}/lintian.sh ${CMAKE_BINARY_DIR})
   add_test(NAME packaging_conffile_upgrade
     COMMAND bash ${pkg_tests}/conffile_upgrade.sh ${CMAKE_BINARY_DIR})
-  # cpack from the same build folder as the install tests: one at a time.
   set_tests_properties(packaging_lintian packaging_conffile_upgrade PROPERTIES
-    RESOURCE_LOCK montivant_install TIMEOUT 300)
+    FIXTURES_REQUIRED montivant_deb TIMEOUT 300)
+  set_tests_properties(packaging_lintian PROPERTIES LABELS needs-deb)
+  set_tests_properties(packaging_conffile_upgrade PROPERTIES LABELS "needs-deb;needs-root")
 
   add_executable(montivant_soundcheck ${pkg_tests}/soundcheck.cpp)
   target_link_libraries(montivant_soundcheck PRIVATE montivant_core)
@@ -31,4 +38,6 @@ if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
   set_tests_properties(packaging_conffile_upgrade packaging_sound_name packaging_wayland_app_id
     PROPERTIES SKIP_RETURN_CODE 77)
   set_tests_properties(packaging_sound_name packaging_wayland_app_id PROPERTIES TIMEOUT 120)
+  set_tests_properties(packaging_sound_name PROPERTIES LABELS needs-sound)
+  set_tests_properties(packaging_wayland_app_id PROPERTIES LABELS needs-wayland)
 endif()

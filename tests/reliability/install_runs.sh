@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # install_runs.sh BUILD_DIR install|deb
-# Installs the build into a temporary prefix (cmake --install) or builds the
-# .deb with CPack and unpacks it, checks the files are in place, then starts the
+# Installs the build into a temporary prefix (cmake --install) or unpacks the
+# .deb of dpkg-buildpackage, checks the files are in place, then starts the
 # program from there under a private X server, up to its first window, and
 # checks that its window class is the one its desktop entry announces.
 # The installed tree is started through its desktop entry, as a menu does.
@@ -20,7 +20,7 @@ case $mode in
     conf=$root/etc/montivant
     ;;
   deb)
-    deb=$(pkg_build_deb "$build" "$REL_TMP/cpack")
+    deb=$(pkg_build_deb "$build")
     field() { dpkg-deb --field "$deb" "$1"; }
     [ "$(field Package)" = montivant ] || rel_fail "wrong package name"
     [ "$(field Section)" = education ] || rel_fail "wrong section"

@@ -20,7 +20,12 @@ rel_cleanup() {
   for p in "${REL_PIDS[@]}"; do rel_kill_tree "$p"; done
   for p in "${REL_PIDS[@]}"; do wait "$p" 2>/dev/null || true; done
   [ -n "$REL_XVFB_PID" ] && kill "$REL_XVFB_PID" 2>/dev/null || true
-  [ -n "${REL_TMP:-}" ] && rm -rf "$REL_TMP"
+  # Folders that a test made read-only: an unprivileged user (a package
+  # build) could not empty them otherwise.
+  if [ -n "${REL_TMP:-}" ]; then
+    chmod -R u+rwX "$REL_TMP" 2>/dev/null || true
+    rm -rf "$REL_TMP"
+  fi
   return 0
 }
 

@@ -17,7 +17,8 @@ if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
     COMMAND bash ${rel_dir}/install_runs.sh ${CMAKE_BINARY_DIR} install)
   add_test(NAME packaging_deb_runs
     COMMAND bash ${rel_dir}/install_runs.sh ${CMAKE_BINARY_DIR} deb)
-  # Both install from the same build folder: one at a time.
-  set_tests_properties(packaging_install_runs packaging_deb_runs PROPERTIES
-    RESOURCE_LOCK montivant_install TIMEOUT 300)
+  set_tests_properties(packaging_install_runs packaging_deb_runs PROPERTIES TIMEOUT 300)
+  set_tests_properties(packaging_install_runs PROPERTIES LABELS needs-x)
+  set_tests_properties(packaging_deb_runs PROPERTIES
+    FIXTURES_REQUIRED montivant_deb LABELS "needs-x;needs-deb")
 endif()

@@ -12,4 +12,7 @@ if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
     reliability_two_users PROPERTIES TIMEOUT 300)
   # Without root the two accounts cannot be played: the test says so and is skipped.
   set_tests_properties(reliability_two_users PROPERTIES SKIP_RETURN_CODE 77)
+  set_tests_properties(reliability_single_copy reliability_single_copy_no_runtime PROPERTIES
+    LABELS needs-x)
+  set_tests_properties(reliability_two_users PROPERTIES LABELS "needs-x;needs-root")
 endif()

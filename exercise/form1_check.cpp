@@ -1,6 +1,7 @@
 // Form1: the check of the answer, the score display, the sounds and the
 // hand-over to the reward game at the tenth success.
 #include "form1.h"
+#include "numbers.h"
 
 #include "app/topwindows.h"
 #include "game/frmcolonnes.h"
@@ -20,11 +21,12 @@ namespace {
 // The sum of eight values added in ascending order. Added in the rows' own
 // orders, the same eight decimals could differ in the last bit and a right
 // answer would be refused; in one fixed order the same numbers always give
-// the same sum.
+// the same sum, each step rounded to a double so that every machine gives it.
 double orderedSum(std::array<double, 8> values)
 {
     std::sort(values.begin(), values.end());
-    return std::accumulate(values.begin(), values.end(), 0.0);
+    return std::accumulate(values.begin(), values.end(), 0.0,
+                           [](double sum, double v) { return roundedToDouble(sum + v); });
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "score.h"
 
+#include "numbers.h"
+
 #include <cmath>
 
 double CaptionValue(const QString& text)
@@ -41,7 +43,7 @@ std::optional<qint32> markOutOfTen(qint32 successes, qint32 failures)
     if (all == 0)
         return std::nullopt;
     // std::nearbyint rounds half to even in the default rounding mode.
-    return qint32(std::nearbyint(double(successes) / all * 10.0));
+    return qint32(std::nearbyint(roundedToDouble(roundedToDouble(double(successes) / all) * 10.0)));
 }
 
 QString formatMark(qint32 mark, const QString& decimalSeparator)

@@ -1,7 +1,6 @@
 // Form1: the check of the answer, the score display, the sounds and the
 // hand-over to the reward game at the tenth success.
 #include "form1.h"
-#include "numbers.h"
 
 #include "app/topwindows.h"
 #include "game/frmcolonnes.h"

@@ -4,27 +4,7 @@
 
 #include <cmath>
 
-#if defined(__i386__) && !defined(__SSE2_MATH__)
-#include <fpu_control.h>
-#endif
-
 namespace {
-
-#if defined(__i386__) && !defined(__SSE2_MATH__)
-// The x87 unit rounds every sum and product to 64 bits of mantissa; stored to a
-// double the result is rounded a second time and now and then lands one bit
-// away from the once-rounded result of amd64 and arm64 (a draw's decimal, a
-// sum of the check). Rounding to a double's 53 bits in the unit itself, as
-// Windows does by default, gives the same results everywhere. Set once as the
-// program starts, before any thread is made (threads inherit it).
-[[maybe_unused]] const bool x87RoundsToDoubles = [] {
-    fpu_control_t word;
-    _FPU_GETCW(word);
-    word = (word & ~_FPU_EXTENDED) | _FPU_DOUBLE;
-    _FPU_SETCW(word);
-    return true;
-}();
-#endif
 
 QString groupDigits(qint64 magnitude)
 {
@@ -48,12 +28,6 @@ double denotedValue(const QString& text, const QString& decimalSeparator)
 }
 
 } // namespace
-
-double roundedToDouble(double value)
-{
-    volatile double stored = value;
-    return stored;
-}
 
 QString formatInteger(double value)
 {

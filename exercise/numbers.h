@@ -5,13 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-// The value rounded to a 64-bit double. Debian's i386 computes on the x87 unit,
-// whose registers keep more bits: without the store a sum or product could
-// stay more precise than the same value on amd64 or arm64, and a comparison or
-// a floor give another answer there. (A program that uses it also has the
-// unit round each operation to a double's 53 bits; see numbers.cpp.)
-double roundedToDouble(double value);
-
 // "### ### ##0": digits grouped by threes with a plain blank, no leading zeros.
 QString formatInteger(double value);
 // "### ##0.###": the integer part grouped the same way, the locale's decimal

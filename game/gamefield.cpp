@@ -1,6 +1,6 @@
 #include "gamefield.h"
 
-#include "exercise/numbers.h"
+#include "exercise/score.h"
 #include "platform/platform.h"
 
 #include <algorithm>

@@ -3,7 +3,6 @@
 // the buttons and the focus. The board is set through its labels, which are
 // its only store; one test fills it with real drags.
 #include "exercise/form1.h"
-#include "exercise/numbers.h"
 #include "fakes/fakeplatform.h"
 
 #include <QLabel>

@@ -36,11 +36,12 @@ Values valuesOf(const std::array<QLabel*, 8>& labels)
 // The sum of eight values added in ascending order. Added in the rows' own
 // orders, the same eight decimals could differ in the last bit and a right
 // answer would be refused; in one fixed order the same numbers always give
-// the same sum.
+// the same sum, each step rounded to a double so that every machine gives it.
 double orderedSum(Values values)
 {
     std::sort(values.begin(), values.end());
-    return std::accumulate(values.begin(), values.end(), 0.0);
+    return std::accumulate(values.begin(), values.end(), 0.0,
+                           [](double sum, double v) { return roundedToDouble(sum + v); });
 }
 
 // Whether the slots hold the proposed numbers, as far as their sums tell.

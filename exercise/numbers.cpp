@@ -40,7 +40,7 @@ QString formatInteger(double value)
 QString formatDecimal(double value, const QString& decimalSeparator)
 {
     const bool negative = value < 0;
-    const qint64 thousandths = std::llround(std::fabs(value) * 1000.0);
+    const qint64 thousandths = std::llround(roundedToDouble(std::fabs(value) * 1000.0));
     QString text = groupDigits(thousandths / 1000);
     qint64 fraction = thousandths % 1000;
     if (fraction != 0) {
@@ -66,14 +66,18 @@ LevelBounds levelBounds(int level)
     return {l.RangeMin, l.RangeMax};
 }
 
+// Each step rounded to a double, as amd64 does it: the same r gives the same
+// number on every machine (the product is not fused into the addition either:
+// the build passes -ffp-contract=off).
 double drawInteger(const LevelBounds& b, double r)
 {
-    return std::floor((b.RangeMax - b.RangeMin + 1) * r + b.RangeMin);
+    const double scaled = roundedToDouble((b.RangeMax - b.RangeMin + 1) * r);
+    return std::floor(roundedToDouble(scaled + b.RangeMin));
 }
 
 double drawDecimal(const LevelBounds& b, double r1, double r2)
 {
-    return std::floor((b.RangeMax - b.RangeMin + 1) * r1 + b.RangeMin) + r2;
+    return roundedToDouble(drawInteger(b, r1) + r2);
 }
 
 void removeEqualNumbers(QStringList& texts, const QString& decimalSeparator)

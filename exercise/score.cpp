@@ -2,6 +2,34 @@
 
 #include <cmath>
 
+#if defined(__i386__) && !defined(__SSE2_MATH__)
+#include <fpu_control.h>
+
+namespace {
+
+// The x87 unit rounds every sum, product and quotient to 64 bits of mantissa;
+// stored to a double the result is rounded a second time and now and then
+// lands one bit away from the once-rounded result of amd64 and arm64 (a draw's
+// decimal, a sum of the check). Rounding to a double's 53 bits in the unit
+// itself, as Windows does by default, gives the same results everywhere. Set
+// once as the program starts, before any thread is made (threads inherit it).
+[[maybe_unused]] const bool x87RoundsToDoubles = [] {
+    fpu_control_t word;
+    _FPU_GETCW(word);
+    word = (word & ~_FPU_EXTENDED) | _FPU_DOUBLE;
+    _FPU_SETCW(word);
+    return true;
+}();
+
+} // namespace
+#endif
+
+double roundedToDouble(double value)
+{
+    volatile double stored = value;
+    return stored;
+}
+
 double CaptionValue(const QString& text)
 {
     QString number;
@@ -41,7 +69,7 @@ std::optional<qint32> markOutOfTen(qint32 successes, qint32 failures)
     if (all == 0)
         return std::nullopt;
     // std::nearbyint rounds half to even in the default rounding mode.
-    return qint32(std::nearbyint(double(successes) / all * 10.0));
+    return qint32(std::nearbyint(roundedToDouble(roundedToDouble(double(successes) / all) * 10.0)));
 }
 
 QString formatMark(qint32 mark, const QString& decimalSeparator)

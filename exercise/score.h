@@ -1,4 +1,5 @@
-// The exercise's reading rule for numbers, its score state and its mark.
+// The exercise's reading rule for numbers, the same doubles on every machine,
+// its score state and its mark.
 #pragma once
 
 #include <QString>
@@ -11,6 +12,13 @@
 // one "." are read up to the first character that cannot continue the number.
 // A comma therefore ends the number; a text with no leading number reads as 0.
 double CaptionValue(const QString& text);
+
+// The value rounded to a 64-bit double. Debian's i386 computes on the x87 unit,
+// whose registers keep more bits: without the store a sum or product could
+// stay more precise than the same value on amd64 or arm64, and a comparison or
+// a floor give another answer there. (A program that links it also has the
+// unit round each operation to a double's 53 bits; see score.cpp.)
+double roundedToDouble(double value);
 
 // The main window's score, kept for the whole run: it outlives the window,
 // which is destroyed and created again around the reward game.

@@ -1,5 +1,6 @@
 #include "gamefield.h"
 
+#include "exercise/score.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ bool inWell(int c, int r) { return c >= 1 && c <= kColonnes && r >= 1 && r <= kL
 int drawOneTo(int n)
 {
     const double u = platform::random().next();
-    const int k = int(std::floor(n * u)) + 1;
+    const int k = int(std::floor(roundedToDouble(n * u))) + 1;
     return std::clamp(k, 1, n);
 }
 

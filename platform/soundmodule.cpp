@@ -13,25 +13,31 @@ namespace {
 
 const char kPulseProperties[] = "PULSE_PROP_OVERRIDE";
 
-// Qt Multimedia names its sound-server clients "QtPulseAudio:<pid>", so the
-// desktop's volume mixer would list the program's sounds under that name. The
-// PulseAudio client library (also the one that talks to PipeWire) takes the
-// properties in PULSE_PROP_OVERRIDE over the name Qt gives, at each
-// connection; Qt makes two, once each for good: one for the list of devices
-// and one for the streams, made when the first sound has been loaded and
-// starts. The name and icon are those of the desktop entry. The variable is
-// set until then and put back as it was afterwards, so that programs started
-// later (the browser, the system information tool) do not take the name. A
-// user's own PULSE_PROP_OVERRIDE wins.
-void nameTheConnectionsUntilLoaded(QSoundEffect* first)
+// Qt Multimedia names its sound-server clients "QtPulseAudio:<pid>" (or after
+// the executable), so the desktop's volume mixer would list the program's
+// sounds under that name. The PulseAudio client library (also the one that
+// talks to PipeWire) takes the properties in PULSE_PROP_OVERRIDE over the name
+// Qt gives, at each connection. Qt makes them from the first effect's
+// construction (Qt 6.8 connects there, 6.4 at the first play) until the first
+// sound has been loaded and starts, so the variable is set before the first
+// effect is made. The name and icon are those of the desktop entry. The
+// variable is put back as it was once the first sound has started, so that
+// programs started later (the browser, the system information tool) do not
+// take the name. A user's own PULSE_PROP_OVERRIDE wins.
+bool nameTheConnections()
 {
     if (qEnvironmentVariableIsSet(kPulseProperties))
-        return;
+        return false;
     qputenv(kPulseProperties, QByteArrayLiteral("application.name='Montivant' "
                                                 "application.icon_name='montivant' "
                                                 "application.id='fr.montivant.montivant'"));
-    // The stream's connection is made while the status turns Ready and the
-    // effect starts; the variable goes once that has returned.
+    return true;
+}
+
+// The stream's connection is made while the status turns Ready and the effect
+// starts; the variable goes once that has returned.
+void unnameOnceLoaded(QSoundEffect* first)
+{
     QObject::connect(first, &QSoundEffect::statusChanged, first, [first] {
         if (first->status() == QSoundEffect::Ready || first->status() == QSoundEffect::Error) {
             QObject::disconnect(first, &QSoundEffect::statusChanged, first, nullptr);
@@ -47,9 +53,10 @@ extern "C" Q_DECL_EXPORT void montivant_play_sound(const QString& path)
     static QHash<QString, QSoundEffect*> effects;
     QSoundEffect*& effect = effects[path];
     if (!effect) {
+        const bool named = effects.size() == 1 && nameTheConnections();
         effect = new QSoundEffect(QCoreApplication::instance());
-        if (effects.size() == 1)
-            nameTheConnectionsUntilLoaded(effect);
+        if (named)
+            unnameOnceLoaded(effect);
         effect->setSource(QUrl::fromLocalFile(path));
     }
     // Asynchronous: returns at once; a sound still loading plays once loaded.

@@ -11,6 +11,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QtTest>
@@ -264,11 +265,32 @@ void BoardTest::dropAfterSolutionTurnsOrangeAgain()
 
 void BoardTest::nothingFromOutsideCanDrop()
 {
-    // Text dragged from another program must never reach a slot: neither the
-    // window nor anything in it takes the toolkit's drops.
-    QVERIFY(!w->acceptDrops());
-    for (QWidget* child : w->findChildren<QWidget*>())
-        QVERIFY2(!child->acceptDrops(), qPrintable(child->objectName()));
+    // Text dragged from another program must never reach a slot. The toolkit
+    // offers a drop to the widget under the pointer and its parents that take
+    // drops (acceptDrops); every one of them must refuse it, and no drop
+    // changes a slot.
+    generate();
+    QMimeData text;
+    text.setText(QStringLiteral("99"));
+    for (QLabel* slot : w->Label5) {
+        const QPoint at = centreInWindow(w, slot);
+        QWidget* under = w->childAt(at);
+        QVERIFY(under);
+        for (QWidget* target = under; target; target = target->parentWidget()) {
+            if (!target->acceptDrops())
+                continue;
+            const QPoint local = target->mapFrom(w, at);
+            QDragEnterEvent enter(local, Qt::CopyAction | Qt::MoveAction, &text, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QVERIFY2(!enter.isAccepted(), qPrintable(target->objectName()));
+            QDropEvent drop(QPointF(local), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &drop);
+            QVERIFY2(!drop.isAccepted(), qPrintable(target->objectName()));
+        }
+    }
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(w->Label5[i]->text(), QString());
 }
 
 QTEST_MAIN(BoardTest)

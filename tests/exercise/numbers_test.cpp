@@ -5,6 +5,8 @@
 #include "exercise/score.h"
 
 #include <QRandomGenerator>
+#include <cmath>
+#include <utility>
 #include <QtTest>
 
 class NumbersTest : public QObject {
@@ -21,7 +23,85 @@ private slots:
     void levelTable();
     void drawEdges();
     void drawRanges();
+    void drawsRoundEachStepToDoubles();
 };
+
+namespace {
+
+// An unsigned integer of up to 128 bits in two halves (i386 has no __int128),
+// with the few operations the reference below needs.
+struct Wide {
+    quint64 hi = 0, lo = 0;
+};
+Wide wide(quint64 v) { return {0, v}; }
+Wide operator+(Wide a, Wide b)
+{
+    const quint64 lo = a.lo + b.lo;
+    return {a.hi + b.hi + (lo < a.lo), lo};
+}
+Wide operator<<(Wide a, int n)
+{
+    for (; n > 0; --n)
+        a = {(a.hi << 1) | (a.lo >> 63), a.lo << 1};
+    return a;
+}
+Wide operator>>(Wide a, int n)
+{
+    for (; n > 0; --n)
+        a = {a.hi >> 1, (a.lo >> 1) | (a.hi << 63)};
+    return a;
+}
+bool operator==(Wide a, Wide b) { return a.hi == b.hi && a.lo == b.lo; }
+bool operator<(Wide a, Wide b) { return a.hi < b.hi || (a.hi == b.hi && a.lo < b.lo); }
+// a * b for a < 2^32 and b < 2^64.
+Wide times(quint64 a, quint64 b)
+{
+    return (wide(a * (b >> 32)) << 32) + wide(a * (b & 0xffffffffu));
+}
+
+// x * 2^shift rounded to 53 significant bits, ties to even: a mantissa below
+// 2^53 and its new shift. Integer arithmetic only, so that the reference below
+// owes nothing to the machine's floating point.
+std::pair<quint64, int> roundTo53Bits(Wide x, int shift)
+{
+    int bits = 0;
+    for (Wide y = x; !(y == Wide{}); y = y >> 1)
+        ++bits;
+    if (bits <= 53)
+        return {x.lo, shift};
+    const int drop = bits - 53;
+    quint64 kept = (x >> drop).lo;
+    const Wide rest = x + Wide{~(wide(kept) << drop).hi, ~(wide(kept) << drop).lo} + wide(1);
+    const Wide half = wide(1) << (drop - 1);
+    if (half < rest || (rest == half && (kept & 1)))
+        ++kept;
+    return {kept, shift + drop};
+}
+
+// The draw as IEEE doubles give it: span * r rounded, plus RangeMin rounded,
+// floored; then plus r2 rounded for a decimal. r and r2 in [2^-40, 1) or 0.
+double referenceDraw(const LevelBounds& b, double r, double r2 = -1)
+{
+    const auto span = quint64(b.RangeMax - b.RangeMin + 1), low = quint64(b.RangeMin);
+    int e = 0;
+    const auto m = quint64(std::ldexp(std::frexp(r, &e), 53)); // r = m * 2^(e - 53)
+    const auto [p, k] = roundTo53Bits(times(span, m), e - 53);
+    // p * 2^k + low, exact while k >= -100, rounded again, floored.
+    quint64 whole;
+    if (k >= 0) {
+        whole = (p << k) + low;
+    } else {
+        const auto [s, k2] = roundTo53Bits(wide(p) + (wide(low) << -k), k);
+        whole = k2 >= 0 ? s << k2 : s >> -k2;
+    }
+    if (r2 < 0)
+        return double(whole);
+    const auto m2 = quint64(std::ldexp(std::frexp(r2, &e), 53));
+    const auto [d, k3] = roundTo53Bits((wide(whole) << (53 - e)) + wide(m2), e - 53);
+    return std::ldexp(double(d), k3);
+}
+
+} // namespace
 
 void NumbersTest::captionValue_data()
 {
@@ -189,6 +269,36 @@ void NumbersTest::drawRanges()
         if (level <= 1) { // small ranges: both ends come out over a long run
             QCOMPARE(lowest, b.RangeMin);
             QCOMPARE(highest, b.RangeMax);
+        }
+    }
+}
+
+// Rule: the same draw gives the same number on every machine. Each step is
+// rounded to a double, never kept wider (x87 on i386) nor fused (arm64): the
+// draws at the decimal fractions r = k/100 and k/1000 (where the product lies
+// next to a whole number), one bit either side of them and random ones, set
+// against integer arithmetic.
+void NumbersTest::drawsRoundEachStepToDoubles()
+{
+    // floor(100 * 0.3 + 1) is 31 in doubles; 30 when the product is kept wider.
+    QCOMPARE(drawInteger(levelBounds(0), 0.3), 31.0);
+    QCOMPARE(referenceDraw(levelBounds(0), 0.3), 31.0);
+
+    QList<double> rs;
+    for (int k = 1; k < 1000; ++k) {
+        const double r = QString::asprintf("0.%03d", k).toDouble(); // correctly rounded
+        rs << r << std::nextafter(r, 0.0) << std::nextafter(r, 1.0);
+    }
+    QRandomGenerator generator(20261209);
+    for (int n = 0; n < 3000; ++n)
+        rs << std::max(generator.generateDouble(), 0x1p-40);
+    for (int level = 0; level < 5; ++level) {
+        const LevelBounds b = levelBounds(level);
+        for (qsizetype i = 0; i < rs.size(); ++i) {
+            const double r = rs[i], r2 = rs[(i + 7) % rs.size()];
+            if (drawInteger(b, r) != referenceDraw(b, r) || drawDecimal(b, r, r2) != referenceDraw(b, r, r2))
+                QFAIL(qPrintable(QString::asprintf("level %d, r = %.17g, r2 = %.17g: %.17g, %.17g", level, r,
+                                                   r2, drawInteger(b, r), drawDecimal(b, r, r2))));
         }
     }
 }

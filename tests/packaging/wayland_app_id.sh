@@ -24,7 +24,7 @@ pid=$!
 REL_PIDS+=("$pid")
 app_id=
 for i in $(seq 200); do
-  app_id=$(sed -n 's/.*xdg_toplevel@[0-9]*\.set_app_id("\([^"]*\)").*/\1/p' "$REL_TMP/log" | head -1)
+  app_id=$(sed -n 's/.*xdg_toplevel[@#][0-9]*\.set_app_id("\([^"]*\)").*/\1/p' "$REL_TMP/log" | head -1)
   [ -n "$app_id" ] && break
   kill -0 "$pid" 2>/dev/null || { tail -20 "$REL_TMP/log" >&2; rel_fail "the program ended before its first window"; }
   sleep 0.1

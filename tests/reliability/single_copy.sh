@@ -10,6 +10,9 @@ source "$here/lib.sh"
 program=$1 runtime=${2:-runtime}
 rel_setup
 rel_xvfb
+# A UTF-8 locale, as every session has: without one Qt 6.8 warns on stderr
+# about it, which would hide whether the program itself stays silent.
+export LC_ALL=C.UTF-8
 if [ "$runtime" = none ]; then
   unset XDG_RUNTIME_DIR
   lock=$HOME/.cache/montivant/montivant.lock

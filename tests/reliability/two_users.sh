@@ -42,10 +42,12 @@ shared=$REL_TMP/shared
 mkdir -p "$shared" && chmod 1777 "$shared"
 
 # as UID VAR=VALUE... -- COMMAND...: a command as that user, with only the
-# variables given (and the display); `exec` keeps the program's pid.
+# variables given (and the display and a UTF-8 locale, as a session has them:
+# without one Qt 6.8 warns about it on stderr, which would hide whether the
+# program itself stays silent); `exec` keeps the program's pid.
 as() {
   local uid=$1; shift
-  local vars=(DISPLAY="$DISPLAY" PATH=/usr/bin:/bin)
+  local vars=(DISPLAY="$DISPLAY" PATH=/usr/bin:/bin LANG=C.UTF-8)
   while [ "$1" != -- ]; do vars+=("$1"); shift; done
   shift
   exec env -i "${vars[@]}" setpriv --reuid="$uid" --regid="$uid" --clear-groups -- "$@"

@@ -10,3 +10,4 @@ add_test(NAME pictures_hidpi_150 COMMAND pictures_hidpi)
 set_tests_properties(pictures_hidpi_150 PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=1.5;QT_LOGGING_RULES=qt.multimedia*=false"
   TIMEOUT 300)
+set_property(TEST pictures_hidpi_150 APPEND PROPERTY LABELS unit)

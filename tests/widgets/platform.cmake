@@ -7,6 +7,7 @@ foreach(scale 1.25 1.5)
   add_test(NAME style_test_${percent} COMMAND style_test)
   set_tests_properties(style_test_${percent} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale}" TIMEOUT 300)
+  set_property(TEST style_test_${percent} APPEND PROPERTY LABELS unit)
 endforeach()
 
 # Pictures of the four windows with the contrast of their texts and marks
@@ -21,7 +22,7 @@ target_compile_definitions(montivant_schemeshots PRIVATE
 if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
   add_test(NAME style_dark_desktop
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/dark_desktop.sh $<TARGET_FILE:montivant_schemeshots>)
-  set_tests_properties(style_dark_desktop PROPERTIES TIMEOUT 300)
+  set_tests_properties(style_dark_desktop PROPERTIES TIMEOUT 300 LABELS needs-x)
 endif()
 
 # Frames closed on all four sides at 100 %, 125 % and 175 %.
@@ -33,6 +34,7 @@ foreach(scale 125 175)
   math(EXPR part "${scale} % 100")
   set_tests_properties(borders_test_${scale} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${whole}.${part}" TIMEOUT 300)
+  set_property(TEST borders_test_${scale} APPEND PROPERTY LABELS unit)
 endforeach()
 
 # The configure-time warning when the windows' font is missing.

@@ -291,9 +291,27 @@ def drop(tile, slot, texts, right_of_first=0):
     for _ in range(right_of_first):
         key("Right", settle=0.2)
     said = key("space", r"%s posé dans la case %d" % (re.escape(text), slot + 1), "drop")
-    # Back on the tiles, the tile that was just used says so.
-    if not any(re.search(r"Nombre %d : %s, déjà posé" % (tile + 1, re.escape(text)), s) for s in said):
+    # Back on the tiles, the tile that was just used says so: on a busy
+    # machine Orca may say it after a longer pause than the drop's words.
+    used = r"Nombre %d : %s, déjà posé" % (tile + 1, re.escape(text))
+    said = said + heard_within(used, 10)
+    if not any(re.search(used, s) for s in said):
         fail("after the drop Orca did not read the tile as used: %r" % said)
+
+
+def heard_within(pattern, limit):
+    """What Orca says from now until a line matches `pattern` (or `limit`
+    seconds pass), unless the last key's words already held it."""
+    said, end = [], time.time() + limit
+    if any(re.search(pattern, s) for s in transcript[-1][1]):
+        return said
+    while time.time() < end:
+        fresh = speech.new_lines()
+        said += fresh
+        if any(re.search(pattern, s) for s in fresh):
+            break
+        time.sleep(0.02)
+    return said
 
 
 def check_once(said, words, where):

@@ -73,7 +73,14 @@ public:
             break;
         case QEvent::FocusOut:
         case QEvent::Hide:
-            delete m_layer;
+            // Hidden at once, destroyed later: a Hide comes while Qt walks the
+            // parent's children (a window minimized or hidden), and deleting
+            // one of them there would pull the list from under that walk.
+            if (m_layer) {
+                m_layer->hide();
+                m_layer->deleteLater();
+                m_layer.clear();
+            }
             break;
         case QEvent::Move:
         case QEvent::Resize:

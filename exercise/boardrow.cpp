@@ -4,6 +4,7 @@
 #include "widgets/programstyle.h"
 
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
@@ -15,13 +16,116 @@ const QColor BoardCell::kPickColour(0, 0, 160);
 
 // ---- Screen readers ---------------------------------------------------------
 
-// A row: a list of its eight cells, left to right, whatever the order in which
-// the window created them.
+// The board in `host`, if the widget holds one.
+static Board* boardIn(QWidget* host)
+{
+    return host ? host->findChild<Board*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+// The board as a screen reader sees it: one list, the tiles' row then the
+// slots' row. A row is a mere container there, so that a move from a tile to a
+// slot (a pick, a drop, Tab) is read as the cell alone ("Case 1 : vide"): the
+// list around both is read once, as the focus comes in from another control.
+class BoardAccessible : public QAccessibleObject {
+public:
+    explicit BoardAccessible(Board* board) : QAccessibleObject(board) {}
+    Board* board() const { return static_cast<Board*>(object()); }
+
+    QAccessible::Role role() const override { return QAccessible::List; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? board()->name() : QString();
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !board()->row(0)->isVisible();
+        return s;
+    }
+    QRect rect() const override
+    {
+        QRect r;
+        for (int i = 0; i < Board::kRows; ++i)
+            if (QAccessibleInterface* row = child(i))
+                r |= row->rect();
+        return r;
+    }
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(board()->parent());
+    }
+    int childCount() const override { return Board::kRows; }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= Board::kRows)
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(board()->row(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < Board::kRows; ++i)
+            if (child && child->object() == board()->row(i))
+                return i;
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        for (int i = 0; i < Board::kRows; ++i)
+            if (board()->row(i)->hasFocus())
+                return child(i)->focusChild();
+        return nullptr;
+    }
+};
+
+// The widget that holds the rows: its children as Qt lists them, with the
+// board in the place of its first row and without the second.
+class BoardHostAccessible : public QAccessibleWidget {
+public:
+    explicit BoardHostAccessible(QWidget* host) : QAccessibleWidget(host, QAccessible::Client) {}
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QAccessibleInterface*> all = children();
+        return index >= 0 && index < all.size() ? all[index] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return children().indexOf(const_cast<QAccessibleInterface*>(child));
+    }
+
+private:
+    QList<QAccessibleInterface*> children() const
+    {
+        Board* board = boardIn(widget());
+        QList<QAccessibleInterface*> out;
+        for (int i = 0, n = QAccessibleWidget::childCount(); i < n; ++i) {
+            QAccessibleInterface* c = QAccessibleWidget::child(i);
+            if (board && c && qobject_cast<BoardRow*>(c->object())) {
+                QAccessibleInterface* b = QAccessible::queryAccessibleInterface(board);
+                if (!out.contains(b))
+                    out << b;
+            } else {
+                out << c;
+            }
+        }
+        return out;
+    }
+};
+
+// A row: a container of its eight cells, left to right, whatever the order in
+// which the window created them.
 class BoardRowAccessible : public QAccessibleWidget {
 public:
-    explicit BoardRowAccessible(BoardRow* row) : QAccessibleWidget(row, QAccessible::List) {}
+    explicit BoardRowAccessible(BoardRow* row) : QAccessibleWidget(row, QAccessible::Client) {}
     BoardRow* row() const { return static_cast<BoardRow*>(widget()); }
 
+    QAccessibleInterface* parent() const override
+    {
+        if (Board* board = boardIn(row()->parentWidget()))
+            return QAccessible::queryAccessibleInterface(board);
+        return QAccessibleWidget::parent();
+    }
     int childCount() const override { return BoardRow::kCells; }
     QAccessibleInterface* child(int index) const override
     {
@@ -43,8 +147,9 @@ public:
 };
 
 // A cell: a list item named after its place and text, focused while it is the
-// current cell of the focused row, selected while it is picked, and pressed
-// as Space presses it.
+// current cell of the focused row, selected while it is picked (and only then
+// selectable: a screen reader would say "not selected" of every other cell),
+// and pressed as Space presses it.
 class BoardCellAccessible : public accessibility::LabelAccessible {
 public:
     explicit BoardCellAccessible(BoardCell* cell)
@@ -53,12 +158,21 @@ public:
     }
     BoardCell* cell() const { return static_cast<BoardCell*>(widget()); }
 
+    QString text(QAccessible::Text t) const override
+    {
+        const QString name = LabelAccessible::text(t);
+        if (t != QAccessible::Name)
+            return name;
+        const QString lead = cell()->row()->lead(cell()->index());
+        return lead.isEmpty() ? name : lead + QStringLiteral(". ") + name;
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State s = LabelAccessible::state();
         s.focusable = true;
         s.focused = cell()->focusMarked();
-        s.selectable = true;
+        s.selectable = cell()->picked();
         s.selected = cell()->picked();
         return s;
     }
@@ -79,6 +193,10 @@ QAccessibleInterface* boardFactory(const QString& className, QObject* object)
         return new BoardRowAccessible(static_cast<BoardRow*>(object));
     if (className == QLatin1String("BoardCell"))
         return new BoardCellAccessible(static_cast<BoardCell*>(object));
+    if (className == QLatin1String("Board"))
+        return new BoardAccessible(static_cast<Board*>(object));
+    if (object->isWidgetType() && boardIn(static_cast<QWidget*>(object)))
+        return new BoardHostAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
@@ -169,6 +287,46 @@ void BoardRow::setCurrent(int index)
         cell(index)->update();
         announceCurrent();
     }
+    dropLead();
+}
+
+void BoardRow::focusCell(int index, const QString& lead)
+{
+    setCurrent(index);
+    m_leadCell = m_current;
+    m_lead = lead;
+    m_leadName = accessibility::labelName(cell(m_current));
+    if (hasFocus()) {
+        // Already here: the focus does not come again, the name changes.
+        QAccessibleEvent event(cell(m_current), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    } else {
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QString BoardRow::lead(int index) const
+{
+    if (index != m_leadCell || accessibility::labelName(cell(index)) != m_leadName)
+        return QString();
+    return m_lead;
+}
+
+void BoardRow::dropLead()
+{
+    if (m_leadCell < 0)
+        return;
+    QPointer<BoardCell> c = cell(m_leadCell);
+    m_leadCell = -1;
+    m_lead.clear();
+    // Told after the focus's new place (queued behind it): a screen reader
+    // reads again the changed name of the cell that it is on.
+    QTimer::singleShot(0, this, [c] {
+        if (c) {
+            QAccessibleEvent event(c.data(), QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    });
 }
 
 void BoardRow::announceCurrent()
@@ -216,5 +374,19 @@ void BoardRow::focusInEvent(QFocusEvent* event)
 void BoardRow::focusOutEvent(QFocusEvent* event)
 {
     QFrame::focusOutEvent(event);
+    dropLead();
     cell(m_current)->update();
+}
+
+// ---- The board ----------------------------------------------------------------
+
+Board::Board(QWidget* host, const QString& name, BoardRow* first, BoardRow* second)
+    : QObject(host), m_name(name), m_rows{first, second}
+{
+    setObjectName(QStringLiteral("board"));
+    // The host's accessible side may be made already (a widget tells of
+    // itself as it is built): made again, it lists the board.
+    if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(host);
+        iface && !dynamic_cast<BoardHostAccessible*>(iface))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
 }

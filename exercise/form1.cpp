@@ -168,7 +168,7 @@ void Form1::buildControls()
     const layout::Font bold{"Arial", 9.75, true};
     const layout::Font score{"Arial", 14.25, true};
     const layout::Control controls[] = {
-        {Frame6, create<QWidget>, "Frame6", nullptr, {1440, 3720, 5535, 255}},
+        {Frame6, create<UnseenCaptionFrame>, "Frame6", nullptr, {1440, 3720, 5535, 255}},
         {Option4[1], radio, "Option4_1", "Frame6", {2640, 0, 1815, 255}, "nombres décimaux"},
         {Option4[0], radio, "Option4_0", "Frame6", {240, 0, 1815, 255}, "nombres entiers"},
         {Frame3, frame, "Frame3", nullptr, {120, 3000, 3015, 615}, "Choisis !"},
@@ -240,6 +240,7 @@ void Form1::buildBoard(QWidget* client)
         tile->installEventFilter(this);
         Label1[i] = tile;
     }
+    new Board(client, QStringLiteral("Nombres et cases"), Frame1, Frame2);
 }
 
 void Form1::connectHandlers()

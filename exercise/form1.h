@@ -52,7 +52,7 @@ public:
     ~Form1() override;
 
     // Controls, by the names the program gives them.
-    QWidget* Frame6 = nullptr;
+    QGroupBox* Frame6 = nullptr;
     std::array<QRadioButton*, 2> Option4{};
     QGroupBox* Frame3 = nullptr;
     QRadioButton* Option2 = nullptr;
@@ -106,6 +106,8 @@ public:
     // a slot drops it there.
     void Label1_MouseDown(int index);
     void Label5_DragDrop(int index, QLabel* source);
+    // The drop itself, without its notice.
+    void placeTile(int index, QLabel* source);
 
     // Picking a tile and then a slot, for a child who cannot drag: Space on
     // the tile row picks its current tile and moves on to the slot row; Space

@@ -98,9 +98,14 @@ void Form1::Label5_DragDrop(int index, QLabel* source)
 {
     if (index < 0 || index >= int(Label5.size()) || !source)
         return;
+    placeTile(index, source);
+    accessibility::announce(this, announcements::dropped(source->text(), index));
+}
+
+void Form1::placeTile(int index, QLabel* source)
+{
     Label5[index]->setText(source->text());
     setBackground(source, kLightOrange);
-    accessibility::announce(this, announcements::dropped(source->text(), index));
     // Whatever was picked has now been placed, or the child went on by dragging.
     pickTile(-1);
 }
@@ -117,9 +122,8 @@ void Form1::pickTile(int index)
 void Form1::Frame1_Activated(int index)
 {
     pickTile(index);
-    if (pickedTile >= 0)
-        accessibility::announce(this, announcements::picked(Label1[pickedTile]->text()));
-    // On to the slots: the first empty one, or the first when all are filled.
+    // On to the slots: the first empty one, or the first when all are filled;
+    // a screen reader hears the pick, then that slot.
     int target = 0;
     for (int k = 0; k < int(Label5.size()); ++k) {
         if (Label5[k]->text().isEmpty()) {
@@ -127,8 +131,8 @@ void Form1::Frame1_Activated(int index)
             break;
         }
     }
-    Frame2->setCurrent(target);
-    Frame2->setFocus(Qt::OtherFocusReason);
+    Frame2->focusCell(target, pickedTile >= 0 ? announcements::picked(Label1[pickedTile]->text())
+                                              : QString());
 }
 
 void Form1::Frame2_Activated(int index)
@@ -136,9 +140,9 @@ void Form1::Frame2_Activated(int index)
     if (pickedTile < 0)
         return;
     const int tile = pickedTile;
-    Label5_DragDrop(index, Label1[tile]);
-    Frame1->setCurrent(tile);
-    Frame1->setFocus(Qt::OtherFocusReason);
+    placeTile(index, Label1[tile]);
+    // Back to the tile: a screen reader hears the drop, then the tile.
+    Frame1->focusCell(tile, announcements::dropped(Label1[tile]->text(), index));
 }
 
 bool Form1::boardEvent(QObject* watched, QEvent* event)

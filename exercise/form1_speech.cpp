@@ -34,5 +34,7 @@ void Form1::nameGroups()
 {
     accessibility::nameGroup(Frame3, Frame3->title());
     accessibility::nameGroup(Frame5, Frame5->title());
-    accessibility::nameGroup(Frame6, QStringLiteral("Sorte de nombres"));
+    // The kind group shows no caption; its caption is heard only.
+    Frame6->setTitle(QStringLiteral("Sorte de nombres"));
+    accessibility::nameGroup(Frame6, Frame6->title());
 }

@@ -5,6 +5,8 @@
 
 CaptionFrame::CaptionFrame(QWidget* parent) : QGroupBox(parent) {}
 
+UnseenCaptionFrame::UnseenCaptionFrame(QWidget* parent) : QGroupBox(parent) {}
+
 // Drawn by hand rather than through a style sheet: a style sheet on the window
 // would restyle every control in it and cost a noticeable part of the start.
 void CaptionFrame::paintEvent(QPaintEvent*)

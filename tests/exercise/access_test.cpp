@@ -1,6 +1,7 @@
 // The exercise without a mouse drag: the Tab chain of the main window, the
 // board's rows from the keyboard, picking with single clicks, and what a screen
 // reader is told (names, states, notices) through Qt's accessibility.
+#include "exercise/boardrow.h"
 #include "exercise/form1.h"
 #include "fakes/fakeplatform.h"
 #include "game/frmcolonnes.h"
@@ -356,15 +357,31 @@ void AccessTest::dropDecidedInTheWindow()
             QCOMPARE(w->Label5[k]->text(), QString());
 }
 
-// Rows named and listed left to right; cells named after their place and text,
+// One list for the board, in the window's tree in the place of its rows (so
+// that a screen reader reads it once, not at each move from row to row); rows
+// named and listed left to right; cells named after their place and text,
 // followed through every change; the pick and the keyboard's place as states.
 void AccessTest::namesFollowTheBoard()
 {
     QAccessibleInterface* tiles = QAccessible::queryAccessibleInterface(w->Frame1);
     QAccessibleInterface* slotRow = QAccessible::queryAccessibleInterface(w->Frame2);
+    QAccessibleInterface* board = tiles->parent();
+    QCOMPARE(board->role(), QAccessible::List);
+    QCOMPARE(board->text(QAccessible::Name), QString("Nombres et cases"));
+    QCOMPARE(board->childCount(), 2);
+    QCOMPARE(board->child(0)->object(), w->Frame1);
+    QCOMPARE(board->child(1)->object(), w->Frame2);
+    QCOMPARE(slotRow->parent(), board);
+    QAccessibleInterface* client = board->parent();
+    QCOMPARE(client->object(), w->centralWidget());
+    QCOMPARE(client->child(client->indexOfChild(board)), board);
+    for (int i = 0; i < client->childCount(); ++i)
+        QVERIFY(!qobject_cast<BoardRow*>(client->child(i)->object()));
+    QVERIFY(board->rect().contains(tiles->rect()) && board->rect().contains(slotRow->rect()));
+
     QCOMPARE(tiles->text(QAccessible::Name), QString("Nombres proposés"));
     QCOMPARE(slotRow->text(QAccessible::Name), QString("Cases de la réponse"));
-    QCOMPARE(tiles->role(), QAccessible::List);
+    QCOMPARE(tiles->role(), QAccessible::Client);
     QCOMPARE(tiles->childCount(), 8);
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(tiles->child(i)->object(), w->Label1[i]);
@@ -381,15 +398,18 @@ void AccessTest::namesFollowTheBoard()
     w->Label5_DragDrop(1, w->Label1[2]);
     QCOMPARE(nameOf(w->Label5[1]), QString("Case 2 : 1 234"));
 
+    // Only the picked tile is selectable, and selected.
+    QVERIFY(!tiles->child(2)->state().selectable);
     click(w->Label1[2]);
-    QVERIFY(tiles->child(2)->state().selected);
-    QVERIFY(!tiles->child(1)->state().selected);
+    QVERIFY(tiles->child(2)->state().selected && tiles->child(2)->state().selectable);
+    QVERIFY(!tiles->child(1)->state().selected && !tiles->child(1)->state().selectable);
 
     // The keyboard's place: the focused row tells which cell has the focus.
     w->Frame1->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Right);
     // The pick made tile 3 the row's current cell; Right moved on to tile 4.
     QCOMPARE(tiles->focusChild()->object(), w->Label1[3]);
+    QCOMPARE(board->focusChild()->object(), w->Label1[3]);
     QVERIFY(tiles->child(3)->state().focused);
     QVERIFY(!tiles->child(2)->state().focused);
     QVERIFY(!slotRow->child(0)->state().focused);
@@ -437,12 +457,11 @@ void AccessTest::spoken_data()
     const QString solution = "Voici la solution, dans la rangée des nombres proposés. "
                              "Elle compte comme un échec.";
     QTest::newRow("draw") << "draw" << QStringList{"Huit nouveaux nombres"} << "Nombre 3 : 33";
-    QTest::newRow("pick and drop by keys")
-        << "draw keys" << QStringList{"Huit nouveaux nombres", "33 pris", "33 posé dans la case 1"}
-        << "Nombre 3 : 33, déjà posé";
+    const QStringList keys = {"Huit nouveaux nombres", "{33 pris. Case 1 : vide}",
+                              "{33 posé dans la case 1. Nombre 3 : 33, déjà posé}"};
+    QTest::newRow("pick and drop by keys") << "draw keys" << keys << "Nombre 3 : 33, déjà posé";
     QTest::newRow("used until the next drawing")
-        << "draw keys draw" << QStringList{"Huit nouveaux nombres", "33 pris", "33 posé dans la case 1",
-                                           "Huit nouveaux nombres"} << "Nombre 3 : 33";
+        << "draw keys draw" << keys + QStringList{"Huit nouveaux nombres"} << "Nombre 3 : 33";
     QTest::newRow("failure: the score once its box is closed")
         << "draw wrong check"
         << QStringList{"Huit nouveaux nombres", "[1 Erreur(s)]", "Réussites : 0. Échecs : 1. Note : 0,0 sur 10"}
@@ -482,10 +501,17 @@ void AccessTest::spoken()
         } else if (step == "nine") {
             Form1::state().score.Successes = 9;
         } else if (step == "keys") {
+            // By keys, what happened is said first as the focus comes:
+            // "{...}" is the name of the cell that takes the focus.
             w->Frame1->setFocus(Qt::TabFocusReason);
             w->Frame1->setCurrent(2);
-            key(Qt::Key_Space);
-            key(Qt::Key_Space);
+            for (BoardRow* next : {w->Frame2, w->Frame1}) {
+                key(Qt::Key_Space);
+                QVERIFY(next->hasFocus());
+                watch.notices.append("{" + nameOf(next->cell(next->current())) + "}");
+            }
+            // Said once: gone as the focus moves on.
+            key(Qt::Key_Home);
         } else if (step == "wrong" || step == "right") {
             // Descending: 88 first; "wrong" exchanges the last two.
             for (int slot = 0; slot < 8; ++slot) {
@@ -534,18 +560,21 @@ void AccessTest::gameSpoken()
     QCOMPARE(watch.notices.value(0), QString("Partie terminée, score 0"));
 }
 
-// Each option group named once, as the group of its options: the frame around
-// them is only a container for the screen reader.
+// Each option group named once, as the label of its options: the frame around
+// them is only a container for the screen reader, drawn or not.
 void AccessTest::groupsNamedOnce()
 {
-    struct Group { QWidget* frame; QString name; QAccessible::Role role; };
-    const Group groups[] = {{w->Frame5, "Niveau :", QAccessible::Client},
-                            {w->Frame3, "Choisis !", QAccessible::Client},
-                            {w->Frame6, "Sorte de nombres", QAccessible::Grouping}};
+    struct Group { QWidget* frame; QString name; QWidget* option; };
+    const Group groups[] = {{w->Frame5, "Niveau :", w->Option3[0]},
+                            {w->Frame3, "Choisis !", w->Option1},
+                            {w->Frame6, "Sorte de nombres", w->Option4[1]}};
     for (const Group& g : groups) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(g.frame);
         QCOMPARE(iface->text(QAccessible::Name), g.name);
-        QCOMPARE(iface->role(), g.role);
+        QCOMPARE(iface->role(), QAccessible::Client);
+        const auto labels = QAccessible::queryAccessibleInterface(g.option)->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels[0].first, iface);
     }
 }
 

@@ -150,7 +150,8 @@ def main():
     # The game: the fastest speed from its menu, a new game, every piece
     # dropped at once until the well is full.
     key("alt+v", settle=0.5)
-    key("5", r"Vitesse : 5", "speed chosen")
+    said = key("5", r"Vitesse : 5", "speed chosen")
+    op.check_once(said + speech.quiet(settle=0.3), "Vitesse : 5", "when the speed is chosen")
     mark = len(speech.heard)
     key("F2", settle=0.3)
 

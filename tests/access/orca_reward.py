@@ -3,9 +3,10 @@
 # The tenth success and the reward game, with Orca (orca.sh starts it as for
 # orca_play.py, whose session and speech helpers this uses). Nine rounds are
 # played quickly through the accessibility bus, as a screen reader's own
-# commands would play them; the tenth from the keyboard as a blind child
-# plays it. Then the game window: a speed, a new game, pieces dropped until
-# the game is lost, and the best score's name box.
+# commands would play them; the tenth's drawing, last drop and check from the
+# keyboard, as a blind child plays them. Then the game window: a speed, a new
+# game, pieces dropped until the game is lost, the best score's name box, and
+# the exercise back.
 import os
 import re
 import sys
@@ -187,7 +188,6 @@ def main():
         if not any("Bravo! vous avez le meilleur score, votre nom" in s for s in said_game):
             fail("Orca did not read the name box: %r" % said_game)
         key("ctrl+a", settle=0.3)
-        mark = len(speech.heard)
         op.xdo("type", "--delay", "60", "Lea")
         key("Return", settle=0.8)
         wait_for(lambda: "Nom=Lea" in open(ini).read(), 10, "the best player's name was not kept")

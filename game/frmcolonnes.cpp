@@ -291,7 +291,7 @@ void frmColonnes::mnuSpeed_Click(int Index)
     Intervalle = 1100 - 200 * Index;
     lblVitesse->setText(QStringLiteral("Vitesse : ") + QString::number(Index));
     mnuSpeed[Index]->setChecked(true);
-    accessibility::announce(this, announcements::speedChosen(Index));
+    speedChanged(Index);
 }
 
 void frmColonnes::mnuNouveau_Click()

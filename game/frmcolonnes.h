@@ -101,6 +101,7 @@ private:
     // and the changes of the speed, the score and the best score as notices.
     void setUpSpeech();
     void scoreCaptionChanged(colonnes::Caption which);
+    void speedChanged(int speed);
     bool m_opened = false;
     bool m_scoreToTell = false;
     bool m_bestToTell = false;

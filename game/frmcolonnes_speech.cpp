@@ -1,6 +1,7 @@
 // frmColonnes: what a screen reader hears. The labels are stops of the Tab
 // chain, each read with what it counts; the window tells how to start when it
-// opens, and the score, the best score and the speed when they change.
+// opens, and the score, the best score and the speed when they change (the
+// speed by its own label when that has the focus).
 #include "frmcolonnes.h"
 
 #include "widgets/announcements.h"
@@ -35,6 +36,15 @@ void frmColonnes::showEvent(QShowEvent* event)
         return;
     m_opened = true;
     accessibility::announce(this, announcements::gameOpened());
+}
+
+void frmColonnes::speedChanged(int speed)
+{
+    // The speed's own label, when it has the focus, is read with its new text
+    // as the menu gives the focus back to it: a notice would say it twice.
+    if (focusWidget() == lblVitesse)
+        return;
+    accessibility::announce(this, announcements::speedChosen(speed));
 }
 
 void frmColonnes::scoreCaptionChanged(colonnes::Caption which)

@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# orca.sh PROGRAM
+# orca.sh PROGRAM [SCENARIO]
 # A blind child's exercise with Debian's own screen reader: Orca runs headless
 # on a private X server, with a French voice (speech-dispatcher and espeak-ng)
-# into a private PulseAudio null sink, and the real program; orca_play.py plays
-# one exercise from the keyboard and checks what Orca said (the "SPEECH OUTPUT"
-# lines of its debug log).
+# into a private PulseAudio null sink, and the real program; the scenario
+# (orca_play.py unless another script of this folder is named) plays from the
+# keyboard and checks what Orca said (the "SPEECH OUTPUT" lines of its debug
+# log). orca_play.py also holds the session and speech helpers of the others.
 #
-# Orca runs as an unprivileged account of its own: it will not start while
-# another Orca runs under the same uid. As root the account is made when it is
+# Orca runs as an unprivileged account of its own (MONTIVANT_ORCA_ACCOUNT,
+# montivant-orca unless set): it will not start while another Orca runs under
+# the same uid, so runs side by side need an account each. As root the account is made when it is
 # missing, and the French locale generated; without root the run is made as
 # ourselves, and skipped (77) only when another Orca of ours is running.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../reliability/lib.sh"
 program=$1
-account=montivant-orca
+scenario=$(basename "${2:-orca_play.py}")
+[ -f "$here/$scenario" ] || rel_fail "no scenario $here/$scenario"
+account=${MONTIVANT_ORCA_ACCOUNT:-montivant-orca}
 
 for tool in orca Xvfb xdotool xdpyinfo dbus-run-session pulseaudio speech-dispatcher; do
   command -v "$tool" >/dev/null || rel_fail "$tool is missing (scripts/dev test installs it)"
@@ -68,7 +72,7 @@ done
 h=$REL_TMP/orca
 mkdir -p "$h/app" "$h/config/montivant" "$h/run" "$h/tmp" "$h/log"
 cp "$program" "$h/app/montivant"
-cp "$here/orca_play.py" "$h/app/"
+cp "$here/orca_play.py" "$here/$scenario" "$h/app/"
 printf '[Options]\nShow%%20Tips%%20at%%20Startup=0\n' >"$h/config/montivant/montivant.ini"
 chmod 700 "$h/run"
 chown -R "$run_uid:$run_gid" "$h"
@@ -77,7 +81,7 @@ env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" HOME="$h" XDG_CONFIG_HOME="$h/confi
     XDG_DATA_HOME="$h/data" XDG_CACHE_HOME="$h/cache" XDG_RUNTIME_DIR="$h/run" TMPDIR="$h/tmp" \
     LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 \
     setpriv --reuid="$run_uid" --regid="$run_gid" --clear-groups -- \
-    dbus-run-session -- /usr/bin/python3 "$h/app/orca_play.py" "$h/app/montivant" "$h/log" &
+    dbus-run-session -- /usr/bin/python3 "$h/app/$scenario" "$h/app/montivant" "$h/log" &
 player=$!
 REL_PIDS+=("$player")
 status=0

@@ -550,6 +550,16 @@ void AccessTest::gameSpoken()
     for (QWidget* label : {static_cast<QWidget*>(game->lblVitesse), static_cast<QWidget*>(game->lblScore),
                            static_cast<QWidget*>(game->lblMeilleur), static_cast<QWidget*>(game->lblStatCouleur[0])})
         QCOMPARE(label->focusPolicy(), Qt::TabFocus);
+    // A speed chosen while its label has the focus: the label, read again as
+    // the menu gives the focus back, says it; from elsewhere a notice does.
+    game->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(game));
+    for (QWidget* focus : {static_cast<QWidget*>(game->lblVitesse), static_cast<QWidget*>(game->lblScore)}) {
+        focus->setFocus();
+        watch.notices.clear();
+        game->mnuSpeed_Click(2);
+        QCOMPARE(watch.notices, focus == game->lblVitesse ? QStringList() : QStringList{"Vitesse : 2"});
+    }
     // A score above the best one: both change in one step, told once.
     game->field().ScoreCourant = 12;
     fake->dialogs.answers = QStringList{"Zoé"};

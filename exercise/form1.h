@@ -184,5 +184,8 @@ private:
     // What a screen reader hears (form1_speech.cpp).
     void announceScore();
     void noteTileColour(QWidget* control, const QColor& colour);
+    // A tile dropped by keys, which takes the focus back at once: its new note
+    // is heard then, with the drop.
+    QLabel* tileTakingFocus = nullptr;
     void nameGroups();
 };

@@ -140,7 +140,9 @@ void Form1::Frame2_Activated(int index)
     if (pickedTile < 0)
         return;
     const int tile = pickedTile;
+    tileTakingFocus = Label1[tile];
     placeTile(index, Label1[tile]);
+    tileTakingFocus = nullptr;
     // Back to the tile: a screen reader hears the drop, then the tile.
     Frame1->focusCell(tile, announcements::dropped(Label1[tile]->text(), index));
 }

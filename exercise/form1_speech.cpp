@@ -26,7 +26,7 @@ void Form1::noteTileColour(QWidget* control, const QColor& colour)
         const TileUse use = colour == kLightOrange ? TileUse::Used
                           : colour == kPink        ? TileUse::Solution
                                                    : TileUse::Fresh;
-        accessibility::setNameNote(tile, announcements::tileNote(use));
+        accessibility::setNameNote(tile, announcements::tileNote(use), tile != tileTakingFocus);
     }
 }
 

@@ -111,11 +111,13 @@ QString labelName(const QLabel* label)
            + label->property(kNote).toString();
 }
 
-void setNameNote(QLabel* label, const QString& note)
+void setNameNote(QLabel* label, const QString& note, bool tell)
 {
     if (label->property(kNote).toString() == note)
         return;
     label->setProperty(kNote, note);
+    if (!tell)
+        return;
     QAccessibleEvent event(label, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }

@@ -20,8 +20,11 @@ void nameAfterText(QLabel* label, const QString& prefix, const QString& whenEmpt
 QString labelName(const QLabel* label);
 
 // Words said after the name of `label` (its state, as "déjà posé"), until
-// another note replaces them; an empty note says nothing more.
-void setNameNote(QLabel* label, const QString& note);
+// another note replaces them; an empty note says nothing more. With `tell`
+// false screen readers are not told of the new name at once: for a label that
+// takes the focus next, whose name is read then (told as well, it would be
+// read twice by a screen reader that hears of the focus first).
+void setNameNote(QLabel* label, const QString& note, bool tell = true);
 
 // Names `group`, a frame that holds a group of options: a screen reader reads
 // the name once, with the option that takes the focus.

@@ -72,7 +72,8 @@ done
 h=$REL_TMP/orca
 mkdir -p "$h/app" "$h/config/montivant" "$h/run" "$h/tmp" "$h/log"
 cp "$program" "$h/app/montivant"
-cp "$here/orca_play.py" "$here/$scenario" "$h/app/"
+cp "$here/orca_play.py" "$h/app/"
+[ "$scenario" = orca_play.py ] || cp "$here/$scenario" "$h/app/"
 printf '[Options]\nShow%%20Tips%%20at%%20Startup=0\n' >"$h/config/montivant/montivant.ini"
 chmod 700 "$h/run"
 chown -R "$run_uid:$run_gid" "$h"

@@ -297,8 +297,9 @@ def drop(tile, slot, texts, right_of_first=0):
     # machine Orca may say it after a longer pause than the drop's words.
     used = r"Nombre %d : %s, déjà posé" % (tile + 1, re.escape(text))
     said = said + heard_within(used, 10)
-    if not any(re.search(used, s) for s in said):
-        fail("after the drop Orca did not read the tile as used: %r" % said)
+    n = sum(1 for s in said if re.search(used, s))
+    if n != 1:
+        fail("after the drop Orca read the tile as used %d times: %r" % (n, said))
 
 
 def heard_within(pattern, limit):

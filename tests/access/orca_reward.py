@@ -56,13 +56,17 @@ def said_since(mark, pattern, limit, what):
 
 def place_by_actions(root, texts, slots_wanted, n):
     """Puts tiles into slots through the accessibility bus, in the right order
-    for the slots named; waits for Orca's words after each drop."""
+    for the slots named; waits for Orca's words after each pick and drop."""
     tiles, slots = find(root, named(TILES)), find(root, named(SLOTS))
     order = sorted(range(8), key=lambda i: -number(texts[i]))
     for slot in slots_wanted:
         tile = order[slot]
         mark = len(speech.heard)
+        # The pick heard before the drop: two actions at once would bring the
+        # focus back before it ever left, and nothing would be said.
         act(tiles.getChildAtIndex(tile))
+        said_since(mark, r"%s pris" % re.escape(texts[tile]), 10,
+                   "round %d: the pick of %s was not told" % (n, texts[tile]))
         act(slots.getChildAtIndex(slot))
         said_since(mark, r"%s posé dans la case %d" % (re.escape(texts[tile]), slot + 1), 10,
                    "round %d: %s was not told in slot %d" % (n, texts[tile], slot + 1))
@@ -169,14 +173,14 @@ def main():
 
     end, dropped = time.time() + 45, 0
     # Until the end is told, or the name box is up: a space would replace its name.
-    # Not faster than Orca follows (each space waits for Orca's echo of it, a
-    # second at most): a space sent as the box opens lands in it.
-    while not over() and time.time() < end and op.x_windows(app.pid) == [game]:
-        echoed = len([s for s in speech.heard if s.startswith("espace")])
+    # After each space, time for the game to end (the well is full at the
+    # next ticks, 100 ms each) and the box to open: a space sent into the box
+    # would replace its name, and Orca 48 would then pass over its prompt.
+    ended = lambda: over() or op.x_windows(app.pid) != [game]
+    while time.time() < end and not ended():
         op.xdo("key", "space")
         dropped += 1
-        wait_until(lambda: speech.new_lines() is not None and
-                   len([s for s in speech.heard if s.startswith("espace")]) > echoed, 1.0)
+        wait_until(ended, 0.4)
     score = int(wait_for(over, 5, "the game never ended").group(1))
     box = None
     if score > 0:

@@ -16,11 +16,33 @@ const QColor BoardCell::kPickColour(0, 0, 160);
 
 // ---- Screen readers ---------------------------------------------------------
 
+namespace {
+
+// The children of the board and of a row: a fixed number of objects, the
+// index-th given by `at`.
+template <typename At>
+QAccessibleInterface* nthChild(int index, int count, At at)
+{
+    QObject* object = index >= 0 && index < count ? at(index) : nullptr;
+    return object ? QAccessible::queryAccessibleInterface(object) : nullptr;
+}
+
+template <typename At>
+int indexAmong(const QAccessibleInterface* child, int count, At at)
+{
+    for (int i = 0; i < count; ++i)
+        if (child && child->object() == at(i))
+            return i;
+    return -1;
+}
+
 // The board in `host`, if the widget holds one.
-static Board* boardIn(QWidget* host)
+Board* boardIn(QWidget* host)
 {
     return host ? host->findChild<Board*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
+
+} // namespace
 
 // The board as a screen reader sees it: one list, the tiles' row then the
 // slots' row. A row is a mere container there, so that a move from a tile to a
@@ -57,16 +79,11 @@ public:
     int childCount() const override { return Board::kRows; }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= Board::kRows)
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(board()->row(index));
+        return nthChild(index, Board::kRows, [this](int i) { return board()->row(i); });
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (int i = 0; i < Board::kRows; ++i)
-            if (child && child->object() == board()->row(i))
-                return i;
-        return -1;
+        return indexAmong(child, Board::kRows, [this](int i) { return board()->row(i); });
     }
     QAccessibleInterface* focusChild() const override
     {
@@ -129,16 +146,11 @@ public:
     int childCount() const override { return BoardRow::kCells; }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= BoardRow::kCells || !row()->cell(index))
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(row()->cell(index));
+        return nthChild(index, BoardRow::kCells, [this](int i) { return row()->cell(i); });
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (int i = 0; i < BoardRow::kCells; ++i)
-            if (child && child->object() == row()->cell(i))
-                return i;
-        return -1;
+        return indexAmong(child, BoardRow::kCells, [this](int i) { return row()->cell(i); });
     }
     QAccessibleInterface* focusChild() const override
     {

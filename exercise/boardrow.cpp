@@ -396,9 +396,6 @@ Board::Board(QWidget* host, const QString& name, BoardRow* first, BoardRow* seco
     : QObject(host), m_name(name), m_rows{first, second}
 {
     setObjectName(QStringLiteral("board"));
-    // The host's accessible side may be made already (a widget tells of
-    // itself as it is built): made again, it lists the board.
-    if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(host);
-        iface && !dynamic_cast<BoardHostAccessible*>(iface))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    // Made again, the host's accessible side lists the board.
+    accessibility::remakeAccessible<BoardHostAccessible>(host);
 }

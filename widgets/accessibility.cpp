@@ -96,11 +96,7 @@ void nameAfterText(QLabel* label, const QString& prefix, const QString& whenEmpt
     installFactory();
     label->setProperty(kPrefix, prefix);
     label->setProperty(kWhenEmpty, whenEmpty);
-    // Qt may already have made the label's accessible side (a label tells
-    // of its first text as it is built): that one would not know the prefix.
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
-    if (iface && !dynamic_cast<LabelAccessible*>(iface))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    remakeAccessible<LabelAccessible>(label);
 }
 
 QString labelName(const QLabel* label)
@@ -126,9 +122,7 @@ void nameGroup(QWidget* group, const QString& name)
 {
     installFactory();
     group->setProperty(kGroupName, name);
-    if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(group);
-        iface && !dynamic_cast<GroupAccessible*>(iface))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    remakeAccessible<GroupAccessible>(group);
 }
 
 void announce(QWidget* window, const QString& text)

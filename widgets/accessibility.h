@@ -34,6 +34,18 @@ void nameGroup(QWidget* group, const QString& name);
 // notice is heard even when the window closes at once.
 void announce(QWidget* window, const QString& text);
 
+// Drops the accessible side that Qt may already have made for `object` (a
+// widget tells of itself as it is built) unless it is an `Ours`: the next
+// question of a screen reader makes it again, through the program's own
+// factories, which know what has been set on the object since.
+template <typename Ours>
+void remakeAccessible(QObject* object)
+{
+    if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+        iface && !dynamic_cast<Ours*>(iface))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+}
+
 // The accessible side of a label named by nameAfterText: a static text whose
 // name is its prefix and text. Subclasses give cells of a row their own role.
 class LabelAccessible : public QAccessibleWidget {

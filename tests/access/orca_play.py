@@ -250,9 +250,11 @@ def tab_to(root, test, what, back=False, limit=14):
     fail("Tab never reached " + what)
 
 
-def main():
+def launch():
+    """The session, then the program with its window focused, once Orca is
+    quiet; returns the program's process, its window and its AT-SPI root."""
     start_session()
-    startup = speech.quiet(settle=1.0, limit=10)
+    speech.quiet(settle=1.0, limit=10)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                QT_QPA_PLATFORM="xcb", QT_LOGGING_RULES="qt.multimedia*=false")
     app = start([program], "program", env=env)
@@ -260,6 +262,26 @@ def main():
     root = wait_for(app_root, 20, "the program is not on the accessibility bus")
     focus_window(wid)
     speech.quiet(settle=1.0)
+    return app, wid, root
+
+
+def report(extra=()):
+    """Stops the session and prints what each key made Orca say, the times
+    from key to speech, then `extra` lines."""
+    stop_all()
+    for k, said in transcript:
+        print("%-10s %s" % (k, " | ".join(said)))
+    for what in sorted(set(w for w, _ in timings)):
+        t = sorted(s for w, s in timings if w == what)
+        print("key to speech, %s: %d keys, median %.2f s, max %.2f s"
+              % (what, len(t), t[len(t) // 2], t[-1]))
+    for line in extra:
+        print(line)
+    print("run: %.1f s" % (time.time() - t_start))
+
+
+def main():
+    app, wid, root = launch()
     play(root, wid, app)
 
 
@@ -394,11 +416,4 @@ if __name__ == "__main__":
     try:
         main()
     finally:
-        stop_all()
-        for k, said in transcript:
-            print("%-10s %s" % (k, " | ".join(said)))
-        for what in sorted(set(w for w, _ in timings)):
-            t = sorted(s for w, s in timings if w == what)
-            print("key to speech, %s: %d keys, median %.2f s, max %.2f s"
-                  % (what, len(t), t[len(t) // 2], t[-1]))
-        print("run: %.1f s" % (time.time() - t_start))
+        report()

@@ -116,15 +116,7 @@ def count(said, pattern):
 def main():
     t = t0 = time.time()
     ini = best_score_of_nothing()
-    op.start_session()
-    speech.quiet(settle=1.0, limit=10)
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               QT_QPA_PLATFORM="xcb", QT_LOGGING_RULES="qt.multimedia*=false")
-    app = op.start([op.program], "program", env=env)
-    wid = wait_for(lambda: op.x_windows(app.pid), 30, "the program showed no window")[0]
-    root = wait_for(op.app_root, 20, "the program is not on the accessibility bus")
-    op.focus_window(wid)
-    speech.quiet(settle=1.0)
+    app, wid, root = op.launch()
     t = phase("start", t)
 
     for n in range(1, 10):
@@ -219,13 +211,4 @@ if __name__ == "__main__":
     try:
         main()
     finally:
-        op.stop_all()
-        for k, said in op.transcript:
-            print("%-10s %s" % (k, " | ".join(said)))
-        for what in sorted(set(w for w, _ in op.timings)):
-            ts = sorted(s for w, s in op.timings if w == what)
-            print("key to speech, %s: %d keys, median %.2f s, max %.2f s"
-                  % (what, len(ts), ts[len(ts) // 2], ts[-1]))
-        for what, s in phases:
-            print("%s: %.1f s" % (what, s))
-        print("run: %.1f s" % (time.time() - op.t_start))
+        op.report("%s: %.1f s" % p for p in phases)

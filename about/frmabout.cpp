@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -225,11 +226,8 @@ void frmAbout::lblUrl_Click()
 
 QString frmAbout::toolInFolder(const QString& folder)
 {
-#ifdef Q_OS_WIN
-    return folder + QLatin1Char('\\') + kSysInfoProgram;
-#else
-    return platform::joinPath(folder, kSysInfoProgram);
-#endif
+    // "C:\\Windows\\System32\\MSINFO32.EXE" on Windows, "/usr/bin/..." elsewhere.
+    return QDir::toNativeSeparators(platform::joinPath(folder, kSysInfoProgram));
 }
 
 void frmAbout::StartSysInfo()

@@ -28,9 +28,7 @@ void dropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext& context,
 int main(int argc, char** argv)
 {
     // Without a display Qt would abort with a long message: say it in one line.
-    const QByteArray qpa = qgetenv("QT_QPA_PLATFORM");
-    if (qpa.isEmpty() && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    if (!platform::graphicalSessionPresent()) {
         std::fprintf(stderr, "montivant: no display found (DISPLAY is not set); "
                              "start it from a graphical session.\n");
         return 1;

@@ -1,4 +1,4 @@
-// Where the single-copy lock lives: a folder that no other user can write, so
+// Where the single-copy lock lives on Linux: a folder that no other user can write, so
 // that no other account can plant a lock that stops this user's program.
 #pragma once
 

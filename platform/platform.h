@@ -159,4 +159,8 @@ WindowStack& windowStack();
 // Joins a folder and a file name with the platform's separator.
 QString joinPath(const QString& folder, const QString& fileName);
 
+// Whether a graphical session is there to show windows in; asked before Qt
+// starts, so that a start from a text console says so in one line.
+bool graphicalSessionPresent();
+
 } // namespace platform

@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringList>
 
 #include <algorithm>
 #include <vector>
@@ -273,8 +274,14 @@ bool frmAbout::GetKeyValue(platform::RegKey KeyRoot, const QString& KeyName,
             if (size > 0 && buffer[size - 1] == 0)
                 --size;
             if (type == platform::kRegSz) {
-                KeyVal = QString::fromLocal8Bit(reinterpret_cast<const char*>(buffer.data()),
-                                                qsizetype(size));
+                // Decoded between its zero bytes: Windows's decoder would end
+                // the text at the first one, another system's would keep it.
+                const QByteArray bytes(reinterpret_cast<const char*>(buffer.data()),
+                                       qsizetype(size));
+                QStringList parts;
+                for (const QByteArray& part : bytes.split('\0'))
+                    parts.append(QString::fromLocal8Bit(part));
+                KeyVal = parts.join(QChar(0));
                 read = true;
             } else if (type == platform::kRegDword) {
                 // Little-endian; the buffer was zeroed, so a short value

@@ -4,9 +4,17 @@ set(pkg_tests ${CMAKE_CURRENT_LIST_DIR})
 
 # The shipped tips: encoding, French spacing, every tip whole in the window,
 # and the way back to the tips that one of them gives.
+# On Windows the tips are those of its program folder, and the way back to
+# them goes through the registry (tests/windows).
+if(WIN32)
+  set(packaging_shipped_tips_FUNCTIONS windowsTextWithCrLf frenchSpacing wholeInTheWindow)
+  set(shipped_tips_file ${CMAKE_BINARY_DIR}/TIPOFDAY.TXT)
+else()
+  set(shipped_tips_file ${CMAKE_SOURCE_DIR}/resources/TIPOFDAY.TXT)
+endif()
 montivant_test(packaging_shipped_tips ${pkg_tests}/shipped_tips_test.cpp)
 target_compile_definitions(packaging_shipped_tips PRIVATE
-  MONTIVANT_TIPS_FILE="${CMAKE_SOURCE_DIR}/resources/TIPOFDAY.TXT")
+  MONTIVANT_TIPS_FILE="${shipped_tips_file}")
 
 # The screenshots of the guide for parents (scripts/screenshots builds it).
 add_executable(montivant_screens EXCLUDE_FROM_ALL ${pkg_tests}/screens.cpp)

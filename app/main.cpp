@@ -40,6 +40,7 @@ int main(int argc, char** argv)
     static char fallbackName[] = "montivant";
     static char* qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
     static int qtArgc = 1;
+    platform::prepareQt();
     QApplication app(qtArgc, qtArgv);
     application::prepare();
     platform::installReal();

@@ -39,6 +39,8 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     message(FATAL_ERROR "${dll}: not found by ${CMAKE_CXX_COMPILER}")
   endif()
   install(FILES ${path} DESTINATION .)
+  # Debian ships them with their symbols (libstdc++ weighs 23 MB so).
+  install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${CMAKE_INSTALL_PREFIX}/${dll}\" COMMAND_ERROR_IS_FATAL ANY)")
 endforeach()
 
 # The licences: the program's, Qt's (kept beside Qt when it was built from

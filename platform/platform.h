@@ -162,5 +162,7 @@ QString joinPath(const QString& folder, const QString& fileName);
 // Whether a graphical session is there to show windows in; asked before Qt
 // starts, so that a start from a text console says so in one line.
 bool graphicalSessionPresent();
+// Sets up what Qt must know before it starts on this system.
+void prepareQt();
 
 } // namespace platform

@@ -1,5 +1,4 @@
-// The desktop's "open" (xdg-open, through Qt) and program starts on Linux; the
-// display the windows need.
+// The desktop's "open" (xdg-open, through Qt) and program starts on Linux.
 #include "system.h"
 
 #include <QDesktopServices>
@@ -7,13 +6,6 @@
 #include <QUrl>
 
 namespace platform {
-
-bool graphicalSessionPresent()
-{
-    // A platform named by hand (offscreen in tests) needs no display server.
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
-           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
 
 namespace system {
 namespace {

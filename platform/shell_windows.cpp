@@ -13,9 +13,6 @@
 
 namespace platform {
 
-// Windows always has its desktop.
-bool graphicalSessionPresent() { return true; }
-
 namespace system {
 namespace {
 

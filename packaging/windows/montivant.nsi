@@ -68,6 +68,29 @@ VIAddVersionKey /LANG=${LANG_FRENCH} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_FRENCH} "FileDescription" "Installation de ${APP_TITLE}"
 VIAddVersionKey /LANG=${LANG_FRENCH} "LegalCopyright" "GPL-3.0-or-later"
 
+; Windows refuses to open a running program for writing: while Montivant runs,
+; its files can be neither replaced nor removed. Asks to close it; silent, or
+; on "Annuler", gives up with an error status.
+!macro WaitUntilClosed UN
+Function ${UN}WaitUntilClosed
+  IfFileExists "$INSTDIR\${APP}.exe" 0 done
+  retry:
+    ClearErrors
+    FileOpen $0 "$INSTDIR\${APP}.exe" a
+    IfErrors busy
+    FileClose $0
+    Goto done
+  busy:
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+      "${APP_TITLE} est ouvert. Fermez-le, puis choisissez « Réessayer »." /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Quit
+  done:
+FunctionEnd
+!macroend
+!insertmacro WaitUntilClosed ""
+!insertmacro WaitUntilClosed "un."
+
 Function .onInit
   ${IfNot} ${RunningX64}
     MessageBox MB_OK|MB_ICONSTOP "${APP_TITLE} demande une version 64 bits de Windows." /SD IDOK
@@ -98,6 +121,7 @@ Section "Installer"
   ; Upgrade in place: the previous version's own uninstaller removes its files
   ; (a file the new version no longer has goes too), its shortcut and its entry.
   ; "_?=" runs it from where it lies and waits for it.
+  Call WaitUntilClosed
   ReadRegStr $0 SHCTX "${UNINST_KEY}" "InstallLocation"
   ${If} $0 != ""
   ${AndIf} ${FileExists} "$0\Uninstall.exe"
@@ -129,6 +153,7 @@ Section "Installer"
 SectionEnd
 
 Section "Uninstall"
+  Call un.WaitUntilClosed
   !insertmacro RemoveFiles
   Delete "$INSTDIR\Uninstall.exe"
   ; Only if empty: a folder the user shares with other files stays.

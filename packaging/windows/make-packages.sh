@@ -66,3 +66,9 @@ cp -a "$stage" "$work/zip/montivant"
 
 echo "$setup ($(stat -c %s "$setup") bytes)"
 echo "$zipfile ($(stat -c %s "$zipfile") bytes)"
+# A download for a family's connection: the installer stays under 15 MB (only
+# the libraries and plugins the program loads, stripped of their symbols).
+if [ "$(stat -c %s "$setup")" -ge $((15 * 1024 * 1024)) ]; then
+  echo "$0: $setup is 15 MB or more: are the DLLs of $stage stripped?" >&2
+  exit 1
+fi

@@ -19,7 +19,7 @@ scenario=$(basename "${2:-orca_play.py}")
 [ -f "$here/$scenario" ] || rel_fail "no scenario $here/$scenario"
 account=${MONTIVANT_ORCA_ACCOUNT:-montivant-orca}
 
-for tool in orca Xvfb xdotool xdpyinfo dbus-run-session pulseaudio speech-dispatcher; do
+for tool in orca Xvfb xdotool xdpyinfo dbus-run-session dbus-send pulseaudio speech-dispatcher; do
   command -v "$tool" >/dev/null || rel_fail "$tool is missing (scripts/dev test installs it)"
 done
 [ -x /usr/libexec/at-spi-bus-launcher ] && [ -x /usr/libexec/at-spi2-registryd ] \

@@ -66,9 +66,10 @@ def start_session():
            "-L", "module-always-sink"], "pulseaudio")
     wait_for(lambda: os.path.exists(os.path.join(run, "pulse", "native")), 20, "PulseAudio did not start")
     start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], "bus-launcher")
-    time.sleep(0.3)
+    a11y = wait_for(accessibility_bus, 20, "the accessibility bus did not come up (org.a11y.Bus)")
     start(["/usr/libexec/at-spi2-registryd"], "registryd")
-    time.sleep(0.3)
+    wait_for(lambda: has_owner(a11y, "org.a11y.atspi.Registry"), 20,
+             "the registry did not come on the accessibility bus (org.a11y.atspi.Registry)")
     # Orca 43 never flushes its debug file: opened here, line by line.
     wrapper = ("import builtins, runpy, sys\n"
                "log = sys.argv[1]\n"
@@ -83,6 +84,26 @@ def start_session():
     start([sys.executable, "-c", wrapper, orca_log], "orca")
     wait_for(lambda: os.path.exists(orca_log) and "SPEECH OUTPUT" in read_log(), 30,
              "Orca said nothing at start")
+
+
+def dbus_call(bus, dest, path, method, *args):
+    r = subprocess.run(["dbus-send", bus, "--print-reply=literal", "--reply-timeout=2000",
+                        "--dest=" + dest, path, method, *args], capture_output=True, text=True)
+    return r.stdout.strip() if r.returncode == 0 else None
+
+
+def has_owner(bus, name):
+    reply = dbus_call(bus, "org.freedesktop.DBus", "/", "org.freedesktop.DBus.NameHasOwner",
+                      "string:" + name)
+    return reply is not None and reply.split()[-1] == "true"
+
+
+def accessibility_bus():
+    """The accessibility bus's --bus= option, once its launcher answers."""
+    if not has_owner("--session", "org.a11y.Bus"):
+        return None
+    address = dbus_call("--session", "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress")
+    return "--bus=" + address if address else None
 
 
 def read_log():

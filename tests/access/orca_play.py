@@ -268,6 +268,9 @@ def tab_to(root, test, what, back=False, limit=14):
         if f is not None and test(f):
             return f
         key("shift+Tab" if back else "Tab", settle=0.4)
+        # The next Tab only once the focus has left `f` (on the bus).
+        wait_for(lambda: focused(root) != f, 10,
+                 "the focus stayed on %r after Tab, on the way to %s" % (f.name if f else None, what))
     fail("Tab never reached " + what)
 
 
@@ -320,6 +323,11 @@ def modal_box(app, main):
     box = wait_for(lambda: [w for w in x_windows(app.pid) if w != main], 10, "no message box opened")[0]
     focus_window(box)
     return box
+
+
+def box_closed(app, box):
+    """Waits until the message box `box` has gone from the screen."""
+    wait_for(lambda: box not in x_windows(app.pid), 10, "the message box %s did not close" % box)
 
 
 def drop(tile, slot, texts, right_of_first=0):
@@ -397,8 +405,9 @@ def play(root, wid, app):
 
     # A wrong answer: its box, then the score once the box is closed.
     key("Return", settle=0.4)
-    modal_box(app, wid)
+    box = modal_box(app, wid)
     key("Return", r"Réussites : 0\. Échecs : 1\. Note : 0[,.]0 sur 10", "score after a failure")
+    box_closed(app, box)
     focus_window(wid)
     speech.quiet(settle=0.5)
     f = focused(root)
@@ -416,8 +425,9 @@ def play(root, wid, app):
     # New numbers, a check of the empty slots, and the solution.
     key("alt+g", r"Huit nouveaux nombres", "draw")
     key("Return", settle=0.4)
-    modal_box(app, wid)
+    box = modal_box(app, wid)
     key("Return", settle=0.5)
+    box_closed(app, box)
     focus_window(wid)
     speech.quiet(settle=0.5)
     tab_to(root, button("Solution !"), "the solution button")

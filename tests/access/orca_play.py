@@ -81,9 +81,16 @@ def start_session():
                "builtins.open = opener\n"
                "sys.argv = ['orca', '--debug-file', log]\n"
                "runpy.run_path('/usr/bin/orca', run_name='__main__')\n")
-    start([sys.executable, "-c", wrapper, orca_log], "orca")
-    wait_for(lambda: os.path.exists(orca_log) and "SPEECH OUTPUT" in read_log(), 30,
-             "Orca said nothing at start")
+    orca = start([sys.executable, "-c", wrapper, orca_log], "orca")
+    end = time.time() + 30
+    while not (os.path.exists(orca_log) and "SPEECH OUTPUT" in read_log()):
+        if time.time() > end or orca.poll() is not None:
+            with open(os.path.join(logdir, "orca.out"), errors="replace") as f:
+                said = f.read()[-600:]
+            fail("Orca said nothing at start (%s; it printed %r)"
+                 % ("still running after 30 s" if orca.poll() is None else "it ended with %s" % orca.poll(),
+                    said))
+        time.sleep(0.02)
 
 
 def dbus_call(bus, dest, path, method, *args):
@@ -391,6 +398,10 @@ def play(root, wid, app):
     key("alt+g", r"Huit nouveaux nombres", "draw")
     mark = len(speech.heard)
     tab_to(root, is_row("Nombres proposés"), "the tiles")
+    # The focus is on the row before Orca has said the list: wait for its words.
+    wait_for(lambda: speech.new_lines() is not None and any("Nombres et cases" in s for s in speech.heard[mark:]),
+             10, "Orca did not say the list 'Nombres et cases' as the focus came into it")
+    speech.quiet(settle=0.4)
     crossed = speech.heard[mark:]
     check_once(crossed, "Choisis !", "on the way to the tiles")
     check_once(crossed, "Sorte de nombres", "on the way to the tiles")

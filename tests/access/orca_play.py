@@ -274,11 +274,21 @@ def tab_to(root, test, what, back=False, limit=14):
         f = focused(root)
         if f is not None and test(f):
             return f
+        mark = len(speech.heard)
         key("shift+Tab" if back else "Tab", settle=0.4)
-        # The next Tab only once the focus has left `f` (on the bus).
+        # The next Tab only once the focus has left `f` (on the bus) and Orca
+        # has said where it went: a focus that Orca has not read yet when it
+        # moves on is passed over.
         wait_for(lambda: focused(root) != f, 10,
                  "the focus stayed on %r after Tab, on the way to %s" % (f.name if f else None, what))
+        wait_for(lambda: speech.new_lines() is not None
+                 and any(not KEY_ECHO.search(s) for s in speech.heard[mark:]), 10,
+                 "Orca said nothing but the key after Tab, on the way to %s" % what)
     fail("Tab never reached " + what)
+
+
+# Orca's echo of the Tab key itself.
+KEY_ECHO = re.compile(r"^\s*(majuscule )?tabulation\s*$")
 
 
 def launch():

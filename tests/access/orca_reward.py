@@ -193,7 +193,8 @@ def main():
         return next((m for m in (re.search(r"Partie terminée, score (\d+)", s)
                                  for s in speech.heard[mark:]) if m), None)
 
-    end, dropped = time.time() + 45, 0
+    began = time.time()
+    end, dropped = began + 90, 0
     # Until the end is told, or the name box is up: a space would replace its name.
     # After each space, time for the game to end (the well is full at the
     # next ticks, 100 ms each) and the box to open: a space sent into the box
@@ -203,7 +204,8 @@ def main():
         op.xdo("key", "space")
         dropped += 1
         wait_until(ended, 0.4)
-    score = int(wait_for(over, 5, "the game never ended").group(1))
+    score = int(wait_for(over, 5, "Orca did not tell the game's end after %d spaces in %.0f s"
+                         % (dropped, time.time() - began)).group(1))
     box = None
     if score > 0:
         box = wait_for(lambda: [w for w in op.x_windows(app.pid) if w != game] or None, 10,

@@ -49,6 +49,7 @@ def stop_all():
             p.wait(timeout=5)
         except subprocess.TimeoutExpired:
             p.kill()
+            p.wait()
     # speech-dispatcher was spawned by Orca and went into the background.
     pidfile = os.path.join(run, "speech-dispatcher", "pid", "speech-dispatcher.pid")
     try:

@@ -24,6 +24,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 using namespace colonnes;
 
@@ -372,6 +373,17 @@ int frmColonnes::virtualKeyCode(const QKeyEvent& event)
 
 bool frmColonnes::eventFilter(QObject* watched, QEvent* event)
 {
+    // A key typed before one of the menus opened can reach the window after
+    // it: under a screen reader Qt hands each key to the reader first and to
+    // the window it was typed in once the reader has answered, and the window
+    // gives it to an open menu. On a busy machine the Alt of Alt+V came after
+    // the menu that V had opened and closed it at once. Such a key goes to
+    // the control that has the focus, as without a screen reader.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && !m_closed
+        && !event->spontaneous() && watched == windowHandle() && QApplication::activePopupWidget()) {
+        QCoreApplication::sendEvent(focusWidget() ? focusWidget() : this, event);
+        return true;
+    }
     if (event->type() == QEvent::KeyPress && !m_closed) {
         auto* widget = qobject_cast<QWidget*>(watched);
         // A menu in keyboard navigation keeps its keys.

@@ -4,9 +4,14 @@
 #         -DMONTIVANT_ARCH=i386|arm64 -DMONTIVANT_SYSROOT=DIR
 #         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/<build multiarch>/cmake
 # Programs built for the target run here through CMAKE_CROSSCOMPILING_EMULATOR
-# (ctest uses it): i386 ones natively through the sysroot's own loader, arm64
-# ones under qemu-user.
-set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES MONTIVANT_ARCH MONTIVANT_SYSROOT)
+# (ctest uses it): arm64 ones under qemu-user; i386 ones natively through the
+# sysroot's own loader where this machine runs 32-bit x86 code, under
+# qemu-i386-static where it refuses it (some hypervisors do, although the
+# kernel has IA32 emulation: the loader then fails with "Exec format error").
+# That is tried once at configure time; MONTIVANT_I386_EMULATOR=native|qemu
+# decides instead (auto, the default, tries). The choice is kept in the cache
+# as MONTIVANT_RUNS_UNDER.
+set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES MONTIVANT_ARCH MONTIVANT_SYSROOT MONTIVANT_I386_EMULATOR)
 set(CMAKE_SYSTEM_NAME Linux)
 if(MONTIVANT_ARCH STREQUAL "i386")
   set(CMAKE_SYSTEM_PROCESSOR i686)
@@ -39,9 +44,32 @@ set(CMAKE_SHARED_LINKER_FLAGS_INIT "${rpath_links}")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "${rpath_links}")
 
 if(MONTIVANT_ARCH STREQUAL "i386")
-  string(JOIN ":" library_path ${libdirs})
-  set(CMAKE_CROSSCOMPILING_EMULATOR
-      ${CMAKE_SYSROOT}/lib/i386-linux-gnu/ld-linux.so.2 --library-path ${library_path})
+  set(loader ${CMAKE_SYSROOT}/lib/i386-linux-gnu/ld-linux.so.2)
+  if(NOT MONTIVANT_I386_EMULATOR)
+    set(MONTIVANT_I386_EMULATOR auto)
+  endif()
+  if(MONTIVANT_I386_EMULATOR STREQUAL "auto")
+    execute_process(COMMAND ${loader} --help RESULT_VARIABLE loader_status
+                    OUTPUT_QUIET ERROR_VARIABLE loader_error)
+    if(loader_status STREQUAL "0")
+      set(MONTIVANT_I386_EMULATOR native)
+    else()
+      string(STRIP "${loader_error}" loader_error)
+      message(STATUS "This machine does not run 32-bit x86 code (the sysroot's loader: ${loader_status}, ${loader_error}): i386 programs run under qemu-i386-static")
+      set(MONTIVANT_I386_EMULATOR qemu)
+    endif()
+  endif()
+  if(MONTIVANT_I386_EMULATOR STREQUAL "native")
+    string(JOIN ":" library_path ${libdirs})
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${loader} --library-path ${library_path})
+    set(MONTIVANT_RUNS_UNDER "native, through the sysroot's loader" CACHE INTERNAL "")
+  elseif(MONTIVANT_I386_EMULATOR STREQUAL "qemu")
+    set(CMAKE_CROSSCOMPILING_EMULATOR qemu-i386-static -L ${CMAKE_SYSROOT})
+    set(MONTIVANT_RUNS_UNDER "qemu-i386-static" CACHE INTERNAL "")
+  else()
+    message(FATAL_ERROR "MONTIVANT_I386_EMULATOR must be auto, native or qemu, not '${MONTIVANT_I386_EMULATOR}'")
+  endif()
 else()
   set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64-static -L ${CMAKE_SYSROOT})
+  set(MONTIVANT_RUNS_UNDER "qemu-aarch64-static" CACHE INTERNAL "")
 endif()

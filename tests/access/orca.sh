@@ -19,7 +19,7 @@ scenario=$(basename "${2:-orca_play.py}")
 [ -f "$here/$scenario" ] || rel_fail "no scenario $here/$scenario"
 account=${MONTIVANT_ORCA_ACCOUNT:-montivant-orca}
 
-for tool in orca Xvfb xdotool xdpyinfo dbus-run-session pulseaudio speech-dispatcher; do
+for tool in orca Xvfb xdotool xdpyinfo dbus-run-session dbus-send pulseaudio speech-dispatcher; do
   command -v "$tool" >/dev/null || rel_fail "$tool is missing (scripts/dev test installs it)"
 done
 [ -x /usr/libexec/at-spi-bus-launcher ] && [ -x /usr/libexec/at-spi2-registryd ] \
@@ -40,6 +40,14 @@ if [ "$(id -u)" -eq 0 ]; then
       || rel_fail "could not make the account $account"
   ) 9>/tmp/montivant-orca-setup.lock
   run_uid=$(id -u "$account") run_gid=$(id -g "$account")
+  # Orca will not start while another Orca of the account runs: the one of
+  # the test before this one may still be ending.
+  for i in $(seq 600); do
+    pgrep -u "$run_uid" -x orca >/dev/null || break
+    sleep 0.05
+  done
+  ! pgrep -u "$run_uid" -x orca >/dev/null \
+    || rel_fail "an Orca of $account still runs after 30 s: $(pgrep -a -u "$run_uid" -x orca)"
 else
   if pgrep -u "$(id -u)" -x orca >/dev/null; then
     echo "another Orca runs under this account and this is not root (no account of its own can be made); not run"

@@ -49,6 +49,7 @@ def stop_all():
             p.wait(timeout=5)
         except subprocess.TimeoutExpired:
             p.kill()
+            p.wait()
     # speech-dispatcher was spawned by Orca and went into the background.
     pidfile = os.path.join(run, "speech-dispatcher", "pid", "speech-dispatcher.pid")
     try:
@@ -66,9 +67,10 @@ def start_session():
            "-L", "module-always-sink"], "pulseaudio")
     wait_for(lambda: os.path.exists(os.path.join(run, "pulse", "native")), 20, "PulseAudio did not start")
     start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], "bus-launcher")
-    time.sleep(0.3)
+    a11y = wait_for(accessibility_bus, 20, "the accessibility bus did not come up (org.a11y.Bus)")
     start(["/usr/libexec/at-spi2-registryd"], "registryd")
-    time.sleep(0.3)
+    wait_for(lambda: has_owner(a11y, "org.a11y.atspi.Registry"), 20,
+             "the registry did not come on the accessibility bus (org.a11y.atspi.Registry)")
     # Orca 43 never flushes its debug file: opened here, line by line.
     wrapper = ("import builtins, runpy, sys\n"
                "log = sys.argv[1]\n"
@@ -80,9 +82,36 @@ def start_session():
                "builtins.open = opener\n"
                "sys.argv = ['orca', '--debug-file', log]\n"
                "runpy.run_path('/usr/bin/orca', run_name='__main__')\n")
-    start([sys.executable, "-c", wrapper, orca_log], "orca")
-    wait_for(lambda: os.path.exists(orca_log) and "SPEECH OUTPUT" in read_log(), 30,
-             "Orca said nothing at start")
+    orca = start([sys.executable, "-c", wrapper, orca_log], "orca")
+    end = time.time() + 30
+    while not (os.path.exists(orca_log) and "SPEECH OUTPUT" in read_log()):
+        if time.time() > end or orca.poll() is not None:
+            with open(os.path.join(logdir, "orca.out"), errors="replace") as f:
+                said = f.read()[-600:]
+            fail("Orca said nothing at start (%s; it printed %r)"
+                 % ("still running after 30 s" if orca.poll() is None else "it ended with %s" % orca.poll(),
+                    said))
+        time.sleep(0.02)
+
+
+def dbus_call(bus, dest, path, method, *args):
+    r = subprocess.run(["dbus-send", bus, "--print-reply=literal", "--reply-timeout=2000",
+                        "--dest=" + dest, path, method, *args], capture_output=True, text=True)
+    return r.stdout.strip() if r.returncode == 0 else None
+
+
+def has_owner(bus, name):
+    reply = dbus_call(bus, "org.freedesktop.DBus", "/", "org.freedesktop.DBus.NameHasOwner",
+                      "string:" + name)
+    return reply is not None and reply.split()[-1] == "true"
+
+
+def accessibility_bus():
+    """The accessibility bus's --bus= option, once its launcher answers."""
+    if not has_owner("--session", "org.a11y.Bus"):
+        return None
+    address = dbus_call("--session", "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress")
+    return "--bus=" + address if address else None
 
 
 def read_log():
@@ -246,8 +275,21 @@ def tab_to(root, test, what, back=False, limit=14):
         f = focused(root)
         if f is not None and test(f):
             return f
+        mark = len(speech.heard)
         key("shift+Tab" if back else "Tab", settle=0.4)
+        # The next Tab only once the focus has left `f` (on the bus) and Orca
+        # has said where it went: a focus that Orca has not read yet when it
+        # moves on is passed over.
+        wait_for(lambda: focused(root) != f, 10,
+                 "the focus stayed on %r after Tab, on the way to %s" % (f.name if f else None, what))
+        wait_for(lambda: speech.new_lines() is not None
+                 and any(not KEY_ECHO.search(s) for s in speech.heard[mark:]), 10,
+                 "Orca said nothing but the key after Tab, on the way to %s" % what)
     fail("Tab never reached " + what)
+
+
+# Orca's echo of the Tab key itself.
+KEY_ECHO = re.compile(r"^\s*(majuscule )?tabulation\s*$")
 
 
 def launch():
@@ -299,6 +341,11 @@ def modal_box(app, main):
     box = wait_for(lambda: [w for w in x_windows(app.pid) if w != main], 10, "no message box opened")[0]
     focus_window(box)
     return box
+
+
+def box_closed(app, box):
+    """Waits until the message box `box` has gone from the screen."""
+    wait_for(lambda: box not in x_windows(app.pid), 10, "the message box %s did not close" % box)
 
 
 def drop(tile, slot, texts, right_of_first=0):
@@ -362,6 +409,10 @@ def play(root, wid, app):
     key("alt+g", r"Huit nouveaux nombres", "draw")
     mark = len(speech.heard)
     tab_to(root, is_row("Nombres proposés"), "the tiles")
+    # The focus is on the row before Orca has said the list: wait for its words.
+    wait_for(lambda: speech.new_lines() is not None and any("Nombres et cases" in s for s in speech.heard[mark:]),
+             10, "Orca did not say the list 'Nombres et cases' as the focus came into it")
+    speech.quiet(settle=0.4)
     crossed = speech.heard[mark:]
     check_once(crossed, "Choisis !", "on the way to the tiles")
     check_once(crossed, "Sorte de nombres", "on the way to the tiles")
@@ -376,8 +427,9 @@ def play(root, wid, app):
 
     # A wrong answer: its box, then the score once the box is closed.
     key("Return", settle=0.4)
-    modal_box(app, wid)
+    box = modal_box(app, wid)
     key("Return", r"Réussites : 0\. Échecs : 1\. Note : 0[,.]0 sur 10", "score after a failure")
+    box_closed(app, box)
     focus_window(wid)
     speech.quiet(settle=0.5)
     f = focused(root)
@@ -395,8 +447,9 @@ def play(root, wid, app):
     # New numbers, a check of the empty slots, and the solution.
     key("alt+g", r"Huit nouveaux nombres", "draw")
     key("Return", settle=0.4)
-    modal_box(app, wid)
+    box = modal_box(app, wid)
     key("Return", settle=0.5)
+    box_closed(app, box)
     focus_window(wid)
     speech.quiet(settle=0.5)
     tab_to(root, button("Solution !"), "the solution button")

@@ -109,6 +109,33 @@ def wait_until(test, limit):
         time.sleep(0.02)
 
 
+# Orca's words as the menu Vitesse opens: its name and role, or its first
+# item, which takes the focus ("1 Très lent." with Orca 43).
+MENU_OPEN = r"Vitesse menu|1 Très lent"
+
+
+def speed_menu(root):
+    """The menu bar's entry Vitesse on the accessibility bus."""
+    import pyatspi
+    return find(root, lambda o: o.name == "Vitesse"
+                and o.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM))
+
+
+def name_box_text(selected=False):
+    """The text of the focused text field (the name box's), or None; with
+    `selected`, only once the whole of it is selected."""
+    try:
+        field = op.focused(op.app_root())
+        text = field.queryText()
+        whole = text.getText(0, -1)
+        if selected and (text.getNSelections() != 1
+                         or tuple(text.getSelection(0)) != (0, text.characterCount)):
+            return None
+        return whole if whole or not selected else None
+    except Exception:
+        return None
+
+
 def count(said, pattern):
     return sum(1 for s in said if re.search(pattern, s))
 
@@ -152,18 +179,22 @@ def main():
 
     # The game: the fastest speed from its menu, a new game, every piece
     # dropped at once until the well is full.
-    key("alt+v", settle=0.5)
+    # The digit once Orca has said the opened menu, not after a fixed pause.
+    key("alt+v", MENU_OPEN, "speed menu opened")
     said = key("5", r"Vitesse : 5", "speed chosen")
     op.check_once(said + speech.quiet(settle=0.3), "Vitesse : 5", "when the speed is chosen")
     mark = len(speech.heard)
     key("F2", settle=0.3)
+    wait_for(lambda: (lambda m: m is not None and not enabled(m))(speed_menu(op.app_root())), 10,
+             "after F2 the game did not start: the menu Vitesse stayed enabled on the accessibility bus")
 
     def over():
         speech.new_lines()
         return next((m for m in (re.search(r"Partie terminée, score (\d+)", s)
                                  for s in speech.heard[mark:]) if m), None)
 
-    end, dropped = time.time() + 45, 0
+    began = time.time()
+    end, dropped = began + 90, 0
     # Until the end is told, or the name box is up: a space would replace its name.
     # After each space, time for the game to end (the well is full at the
     # next ticks, 100 ms each) and the box to open: a space sent into the box
@@ -173,7 +204,8 @@ def main():
         op.xdo("key", "space")
         dropped += 1
         wait_until(ended, 0.4)
-    score = int(wait_for(over, 5, "the game never ended").group(1))
+    score = int(wait_for(over, 5, "Orca did not tell the game's end after %d spaces in %.0f s"
+                         % (dropped, time.time() - began)).group(1))
     box = None
     if score > 0:
         box = wait_for(lambda: [w for w in op.x_windows(app.pid) if w != game] or None, 10,
@@ -196,7 +228,11 @@ def main():
                                                                op.heard_within(re.escape(prompt), 10)):
             fail("Orca did not read the name box: %r" % (said_game + speech.heard[-20:]))
         key("ctrl+a", settle=0.3)
+        wait_for(lambda: name_box_text(selected=True), 10,
+                 "Ctrl+A did not select the whole name in the box (its text on the accessibility bus)")
         op.xdo("type", "--delay", "60", "Lea")
+        wait_for(lambda: name_box_text() == "Lea", 10,
+                 "the box's text did not become 'Lea' on the accessibility bus")
         key("Return", settle=0.8)
         wait_for(lambda: "Nom=Lea" in open(ini).read(), 10, "the best player's name was not kept")
         t = phase("the name box", t)

@@ -94,6 +94,7 @@ private slots:
     void speeds();
     void keysReachTheGameFromAnyControl();
     void menuShortcuts();
+    void lateKeyLeavesTheMenuOpen();
     void ticksMoveThePieceOnScreen();
     void flashShownWithTimerStopped();
     void endOfGame_data();
@@ -279,6 +280,21 @@ void FrmColonnesTest::menuShortcuts()
     QTest::keyClick(w->picZone, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(fake->application.quits, 1);
     QVERIFY(!w->field().Perdu);
+}
+
+// Rule: a key handed to the window after a menu opened (a screen reader hands
+// each key on once it has heard it) goes to the focused control: the Alt of
+// Alt+V leaves open the menu that V opened, and the menu still takes its digit.
+void FrmColonnesTest::lateKeyLeavesTheMenuOpen()
+{
+    frmColonnes* w = openWindow();
+    w->mnuVitesse->popup(w->mapToGlobal(QPoint(0, 0)));
+    QCOMPARE(QApplication::activePopupWidget(), w->mnuVitesse);
+    QKeyEvent alt(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(w->windowHandle(), &alt);
+    QVERIFY(w->mnuVitesse->isVisible());
+    QTest::keyClick(w->mnuVitesse, Qt::Key_5);
+    QCOMPARE(w->lblVitesse->text(), QStringLiteral("Vitesse : 5"));
 }
 
 // Rule: each tick moves the piece one row, and the screen shows it.

@@ -17,8 +17,17 @@ shot() {
   "$program" "$@" >"$REL_TMP/$name.out" 2>&1 & local pid=$!
   REL_PIDS+=("$pid")
   rel_wait_window "$pid" 30 "$REL_TMP/$name.out"
-  sleep 0.5
-  import -window "$(rel_windows "$pid" | head -n 1)" "$REL_TMP/$name.png"
+  # The window once drawn: not of one colour, and two pictures in a row the same.
+  local wid i
+  wid=$(rel_windows "$pid" | head -n 1)
+  import -window "$wid" "$REL_TMP/$name.png"
+  for i in $(seq 60); do
+    import -window "$wid" "$REL_TMP/$name.next.png"
+    [ "$(compare -metric AE "$REL_TMP/$name.png" "$REL_TMP/$name.next.png" null: 2>&1 || true)" = 0 ] \
+      && [ "$(identify -format %k "$REL_TMP/$name.png")" -gt 1 ] && break
+    mv "$REL_TMP/$name.next.png" "$REL_TMP/$name.png"
+    [ "$i" -lt 60 ] || rel_fail "the window of '$name' was not drawn, or still changing, after 60 pictures"
+  done
   kill "$pid"; wait "$pid" 2>/dev/null || true
 }
 

@@ -46,11 +46,16 @@ case $mode in
 esac
 
 entry=$root/share/applications/fr.montivant.montivant.desktop
-for f in lib/montivant/montivant \
-         share/applications/fr.montivant.montivant.desktop \
-         share/metainfo/fr.montivant.montivant.metainfo.xml \
-         share/man/man6/montivant.6.gz \
-         share/doc/montivant/copyright share/doc/montivant/changelog.gz; do
+files=(lib/montivant/montivant
+       share/applications/fr.montivant.montivant.desktop
+       share/metainfo/fr.montivant.montivant.metainfo.xml
+       share/man/man6/montivant.6.gz)
+# The copyright file and the changelog: in the .deb always, from an install
+# unless the build leaves them to debhelper (the package's own build does).
+if [ "$mode" = deb ] || ! grep -qx 'MONTIVANT_INSTALL_DOCS:BOOL=OFF' "$build/CMakeCache.txt"; then
+  files+=(share/doc/montivant/copyright share/doc/montivant/changelog.gz)
+fi
+for f in "${files[@]}"; do
   [ -e "$root/$f" ] || rel_fail "$f is not installed"
 done
 # Sounds the program reads from its own folder, when the build made them.

@@ -63,11 +63,21 @@ form1_origin() {
 click() { xdotool mousemove $((fx + $1 / 15)) $((fy + $2 / 15)) click 1; }
 shot() { import -window root "$REL_TMP/shot.png"; }
 # The text inside a box of Form1 (twips) on the last screenshot; the red
-# channel holds black or blue text on every background the board uses.
-ocr() {
+# channel holds black or blue text on every background the board uses. Read
+# three ways, the answer two of them give (a lone reading may lose a digit
+# of a bold pair like "94").
+ocr_once() {
   convert "$REL_TMP/shot.png" -crop "$(($3 / 15 - 4))x$(($4 / 15 - 4))+$((fx + $1 / 15 + 2))+$((fy + $2 / 15 + 2))" \
-    +repage -channel R -separate +channel -auto-level -resize 400% -threshold 50% -bordercolor white -border 30 png:- |
+    +repage -channel R -separate +channel -auto-level -resize "$5" -threshold "$6" \
+    -bordercolor white -border 30 png:- |
     tesseract stdin stdout --psm 7 -c tessedit_char_whitelist=0123456789? 2>/dev/null | tr -d ' \n'
+}
+ocr() {
+  local a b c
+  a=$(ocr_once "$@" 300% 50%) b=$(ocr_once "$@" 400% 65%)
+  [ "$a" = "$b" ] && { echo "$a"; return; }
+  c=$(ocr_once "$@" 400% 50%)
+  if [ "$a" = "$c" ]; then echo "$a"; elif [ "$b" = "$c" ]; then echo "$b"; fi
 }
 pixel() { convert "$REL_TMP/shot.png" -format "%[pixel:p{$((fx + $1 / 15)),$((fy + $2 / 15))}]" info:; }
 # The eight numbers of a row (top: 240 for the tiles, 1200 for the slots),

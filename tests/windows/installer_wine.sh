@@ -96,10 +96,12 @@ read_row() {
   [ "$(printf '%s\n' "${row[@]}" | sort -u | wc -l)" -eq 8 ]
 }
 row_is() { read_row "$1" && [ "${row[*]}" = "$2" ]; }
-score_is() {
-  has_window 'Erreur(s) !' && rel_fail "the check found errors in ${sorted[*]}"
+# The check's outcome: the errors' box, or the score label reading $1.
+outcome=
+check_outcome() {
+  if has_window 'Erreur(s) !'; then outcome=errors; return 0; fi
   shot
-  [ "$(ocr 1200 4230 495 480)" = "$1" ]
+  [ "$(ocr 1200 4230 495 480)" = "$1" ] && outcome=success
 }
 pink_row() {
   local i
@@ -163,24 +165,37 @@ check_empty() {
 check_empty
 
 click 847 3367   # Montivant: smallest first
-click 8425 2587  # Générer les nombres
-wait_for "eight numbers on the tiles" 20 read_row 240
-drawn=("${row[@]}")
-sorted=($(printf '%s\n' "${drawn[@]}" | sort -n))
-k=0
-for v in "${sorted[@]}"; do
-  for i in 0 1 2 3 4 5 6 7; do [ "${drawn[$i]}" = "$v" ] && break; done
-  ax=$((fx + (765 + 1080 * i) / 15)) ay=$((fy + 650 / 15))
-  bx=$((fx + (765 + 1080 * k) / 15)) by=$((fy + 1610 / 15))
-  xdotool mousemove $ax $ay mousedown 1 \
-    sleep 0.05 mousemove $(((3 * ax + bx) / 4)) $(((3 * ay + by) / 4)) \
-    sleep 0.05 mousemove $(((ax + bx) / 2)) $(((ay + by) / 2)) \
-    sleep 0.05 mousemove $bx $by sleep 0.05 mouseup 1
-  k=$((k + 1))
+# A success by drags. A digit that the OCR drops in both rows alike orders the
+# numbers wrongly, and the check rightly finds errors: such a round is played
+# again with a new draw, three times at most; a check that never says success
+# fails the test.
+misread=()
+for try in 1 2 3; do
+  click 8425 2587  # Générer les nombres
+  wait_for "eight numbers on the tiles" 20 read_row 240
+  drawn=("${row[@]}")
+  sorted=($(printf '%s\n' "${drawn[@]}" | sort -n))
+  k=0
+  for v in "${sorted[@]}"; do
+    for i in 0 1 2 3 4 5 6 7; do [ "${drawn[$i]}" = "$v" ] && break; done
+    ax=$((fx + (765 + 1080 * i) / 15)) ay=$((fy + 650 / 15))
+    bx=$((fx + (765 + 1080 * k) / 15)) by=$((fy + 1610 / 15))
+    xdotool mousemove $ax $ay mousedown 1 \
+      sleep 0.05 mousemove $(((3 * ax + bx) / 4)) $(((3 * ay + by) / 4)) \
+      sleep 0.05 mousemove $(((ax + bx) / 2)) $(((ay + by) / 2)) \
+      sleep 0.05 mousemove $bx $by sleep 0.05 mouseup 1
+    k=$((k + 1))
+  done
+  wait_for "slots holding ${sorted[*]} (drawn: ${drawn[*]})" 20 row_is 1200 "${sorted[*]}"
+  click 8455 3547 # Vérifier
+  wait_for "the check's outcome (a success, score 1) for ${sorted[*]}" 20 check_outcome 1
+  [ "$outcome" = success ] && break
+  misread+=("${sorted[*]}")
+  xdotool windowfocus "$(window 'Erreur(s) !')" key Return
+  wait_for 'closing of the "Erreur(s) !" box' 20 eval '! has_window "Erreur(s) !"'
 done
-wait_for "slots holding ${sorted[*]} (drawn: ${drawn[*]})" 20 row_is 1200 "${sorted[*]}"
-click 8455 3547 # Vérifier
-wait_for "success (score 1) for ${sorted[*]}" 20 score_is 1
+[ "$outcome" = success ] || rel_fail "three checks found errors, in: ${misread[*]/%/;}"
+[ ${#misread[@]} -eq 0 ] || echo "note: read wrongly and played again: ${misread[*]/%/;}"
 
 click 8425 2587  # a new draw
 wait_for "eight new numbers on the tiles" 20 read_row 240

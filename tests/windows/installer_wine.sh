@@ -173,6 +173,22 @@ check_empty() {
 }
 check_empty
 
+# draw WHAT: a new draw whose eight numbers read as eight distinct numbers.
+# A draw the OCR cannot read (two "7" for "74" and "79") ends with the
+# solution and is made again, three times at most.
+draw() {
+  local try
+  for try in 1 2 3; do
+    click 8425 2587  # Générer les nombres
+    wait_until 10 read_row 240 && { drawn=("${row[@]}"); return 0; }
+    echo "note: drawn again, unreadable: $seen"
+    check_empty
+    click 6985 4522  # Solution !
+    wait_for "pink row of the solution after an unreadable draw" 20 pink_row
+  done
+  rel_fail "no $1 that reads as eight numbers in three draws (last read: $seen)"
+}
+
 click 847 3367   # Montivant: smallest first
 # A success by drags. A digit that the OCR drops in both rows alike orders the
 # numbers wrongly, and the check rightly finds errors: such a round ends with
@@ -180,9 +196,7 @@ click 847 3367   # Montivant: smallest first
 # check that never says success fails the test.
 misread=()
 for try in 1 2 3; do
-  click 8425 2587  # Générer les nombres
-  wait_for "eight numbers on the tiles" 20 read_row 240
-  drawn=("${row[@]}")
+  draw "draw to play"
   sorted=($(printf '%s\n' "${drawn[@]}" | sort -n))
   k=0
   for v in "${sorted[@]}"; do
@@ -216,9 +230,7 @@ done
 # draw is made again, three times at most; a solution never in order fails.
 misread=()
 for try in 1 2 3; do
-  click 8425 2587  # a new draw
-  wait_for "eight new numbers on the tiles" 20 read_row 240
-  drawn=("${row[@]}")
+  draw "draw for the solution"
   check_empty      # the solution is offered after a check
   click 6985 4522  # Solution !
   wait_for "pink row of the solution" 20 pink_row

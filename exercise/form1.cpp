@@ -11,6 +11,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/captionframe.h"
 #include "widgets/fonts.h"
+#include "widgets/latekeys.h"
 #include "widgets/layout.h"
 #include "widgets/pictures.h"
 #include "platform/platform.h"
@@ -132,6 +133,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     buildControls();
     setTabOrder();
     nameGroups();
+    latekeys::keepMenusOpen(this);
     topwindows::endWhenLastWindowCloses(this);
 }
 

@@ -8,6 +8,7 @@
 #include "widgets/announcements.h"
 #include "picturebox.h"
 #include "widgets/accessibility.h"
+#include "widgets/latekeys.h"
 #include "widgets/layout.h"
 #include "widgets/pictures.h"
 #include "platform/platform.h"
@@ -24,7 +25,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 using namespace colonnes;
 
@@ -136,6 +136,7 @@ frmColonnes::frmColonnes() : QMainWindow(nullptr), m_field(*this)
 
     // Keys act on the game whichever control of the window has the focus.
     qApp->installEventFilter(this);
+    latekeys::keepMenusOpen(this);
     topwindows::endWhenLastWindowCloses(this);
 
     topwindows::centreOnScreen(this);
@@ -373,17 +374,6 @@ int frmColonnes::virtualKeyCode(const QKeyEvent& event)
 
 bool frmColonnes::eventFilter(QObject* watched, QEvent* event)
 {
-    // A key typed before one of the menus opened can reach the window after
-    // it: under a screen reader Qt hands each key to the reader first and to
-    // the window it was typed in once the reader has answered, and the window
-    // gives it to an open menu. On a busy machine the Alt of Alt+V came after
-    // the menu that V had opened and closed it at once. Such a key goes to
-    // the control that has the focus, as without a screen reader.
-    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && !m_closed
-        && !event->spontaneous() && watched == windowHandle() && QApplication::activePopupWidget()) {
-        QCoreApplication::sendEvent(focusWidget() ? focusWidget() : this, event);
-        return true;
-    }
     if (event->type() == QEvent::KeyPress && !m_closed) {
         auto* widget = qobject_cast<QWidget*>(watched);
         // A menu in keyboard navigation keeps its keys.

@@ -5,6 +5,9 @@
 #include "widgets/twips.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -33,6 +36,7 @@ private slots:
     void zeroSizeIsPassedOver();
     void quitCommands();
     void secondCopyEndsDuringLoad();
+    void lateKeyLeavesTheMenuOpen();
 
 private:
     std::unique_ptr<fake::Platform> fake;
@@ -405,6 +409,22 @@ void Form1Test::secondCopyEndsDuringLoad()
     // None of the load handler's later steps ran.
     QCOMPARE(Form1::state().RangeMax, 0.0);
     QCOMPARE(Form1::state().OldWidth, 0.0f);
+}
+
+// Rule: a key handed to the window after one of its menus opened (a screen
+// reader hands each key on once it has heard it) leaves the menu open.
+void Form1Test::lateKeyLeavesTheMenuOpen()
+{
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->Fichier->popup(w->mapToGlobal(QPoint(0, 0)));
+    QCOMPARE(QApplication::activePopupWidget(), w->Fichier);
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent alt(type, Qt::Key_Alt, type == QEvent::KeyPress ? Qt::AltModifier : Qt::NoModifier);
+        QCoreApplication::sendEvent(w->windowHandle(), &alt);
+        QVERIFY(w->Fichier->isVisible());
+    }
+    w->Fichier->close();
 }
 
 QTEST_MAIN(Form1Test)

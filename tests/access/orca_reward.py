@@ -160,7 +160,7 @@ def main():
     order = place_by_actions(root, texts, range(7), 10)
     op.focus_window(wid)
     op.tab_to(root, op.is_row(TILES), "the tiles again")
-    op.drop(order[7], 7, texts)
+    op.drop(root, order[7], 7, texts)
     mark = len(speech.heard)
     key("Return", r"Colonnes\. Pour commencer", "tenth check to the game's words")
     game = game_window(app, [wid])

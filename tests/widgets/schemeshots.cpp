@@ -33,8 +33,12 @@ namespace {
 
 QImage shot(QWidget* top)
 {
+    if (!QTest::qWaitForWindowExposed(top))
+        std::fprintf(stderr, "%s was never shown on the screen\n", qPrintable(top->objectName()));
     top->setFocus(); // no focus mark on a control
-    QTest::qWait(150);
+    // Painted and sent to the window system now, before the picture is taken.
+    QCoreApplication::processEvents();
+    top->repaint();
     QImage image;
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         image = top->screen()->grabWindow(top->winId()).toImage();

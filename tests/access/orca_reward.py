@@ -103,15 +103,11 @@ def game_window(app, gone):
     return wins[0]
 
 
-def wait_until(test, limit):
-    end = time.time() + limit
-    while time.time() < end and not test():
-        time.sleep(0.02)
-
-
 # Orca's words as the menu Vitesse opens: its name and role, or its first
 # item, which takes the focus ("1 Très lent." with Orca 43).
 MENU_OPEN = r"Vitesse menu|1 Très lent"
+# Orca's echo of the space bar.
+SPACE_ECHO = re.compile(r"^\s*espace\s*$")
 
 
 def speed_menu(root):
@@ -196,14 +192,17 @@ def main():
     began = time.time()
     end, dropped = began + 90, 0
     # Until the end is told, or the name box is up: a space would replace its name.
-    # After each space, time for the game to end (the well is full at the
-    # next ticks, 100 ms each) and the box to open: a space sent into the box
-    # would replace its name, and Orca 48 would then pass over its prompt.
+    # Each space once Orca has had the one before (its echo): keys queued in
+    # Orca as the box opens come out after the box's title, and Orca 48 then
+    # passes over its prompt.
     ended = lambda: over() or op.x_windows(app.pid) != [game]
+    echoes = lambda: sum(1 for s in speech.heard[mark:] if SPACE_ECHO.match(s))
     while time.time() < end and not ended():
+        before = echoes()
         op.xdo("key", "space")
         dropped += 1
-        wait_until(ended, 0.4)
+        wait_for(lambda: ended() or echoes() > before, 10,
+                 "Orca did not echo space %d, and the game did not end" % dropped)
     score = int(wait_for(over, 5, "Orca did not tell the game's end after %d spaces in %.0f s"
                          % (dropped, time.time() - began)).group(1))
     box = None

@@ -8,6 +8,6 @@ if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/orca.sh $<TARGET_FILE:montivant>)
   add_test(NAME access_orca_reward
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/orca.sh $<TARGET_FILE:montivant> orca_reward.py)
-  set_tests_properties(access_orca access_orca_reward PROPERTIES TIMEOUT 360 SKIP_RETURN_CODE 77
+  set_tests_properties(access_orca access_orca_reward PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77
     RUN_SERIAL TRUE LABELS "needs-x;needs-root")
 endif()

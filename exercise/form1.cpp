@@ -129,11 +129,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Range en ordre montivant ou démontivant"));
     setWindowIcon(pictures::windowIcon(QStringLiteral(":/images/form1.png")));
     setFont(fonts::dialogDefault());
+    latekeys::guardMenus(this);
     buildMenus();
     buildControls();
     setTabOrder();
     nameGroups();
-    latekeys::keepMenusOpen(this);
     topwindows::endWhenLastWindowCloses(this);
 }
 

@@ -124,6 +124,7 @@ frmColonnes::frmColonnes() : QMainWindow(nullptr), m_field(*this)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
+    latekeys::guardMenus(this);
     buildMenus();
     buildControls();
     setUpSpeech();
@@ -136,7 +137,6 @@ frmColonnes::frmColonnes() : QMainWindow(nullptr), m_field(*this)
 
     // Keys act on the game whichever control of the window has the focus.
     qApp->installEventFilter(this);
-    latekeys::keepMenusOpen(this);
     topwindows::endWhenLastWindowCloses(this);
 
     topwindows::centreOnScreen(this);

@@ -8,11 +8,16 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+
+#include <memory>
+#include <utility>
+#include <vector>
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -37,6 +42,8 @@ private slots:
     void quitCommands();
     void secondCopyEndsDuringLoad();
     void lateKeyLeavesTheMenuOpen();
+    void lateAltLeavesTheMenuBarAlone_data();
+    void lateAltLeavesTheMenuBarAlone();
 
 private:
     std::unique_ptr<fake::Platform> fake;
@@ -425,6 +432,74 @@ void Form1Test::lateKeyLeavesTheMenuOpen()
         QVERIFY(w->Fichier->isVisible());
     }
     w->Fichier->close();
+}
+
+namespace {
+// Holds the keys of the window system, as a screen reader's bridge does, and
+// hands them back to their window when the reader has answered.
+class Reader final : public QObject
+{
+public:
+    void answer()
+    {
+        for (auto& [window, key] : held)
+            QCoreApplication::postEvent(window, key.release());
+        held.clear();
+        QCoreApplication::processEvents();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!event->spontaneous() || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        held.emplace_back(watched, std::make_unique<QKeyEvent>(key->type(), key->key(), key->modifiers(), key->text()));
+        return true;
+    }
+
+private:
+    std::vector<std::pair<QObject*, std::unique_ptr<QKeyEvent>>> held;
+};
+} // namespace
+
+void Form1Test::lateAltLeavesTheMenuBarAlone_data()
+{
+    // Keys as typed: A(lt) or G, d(own) or u(p); "|": the reader answers.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("menuBarSelected");
+    QTest::newRow("Alt+G") << "Ad Gd Gu Au" << false;
+    QTest::newRow("Alt+G, Alt let go first") << "Ad Gd Au Gu" << false;
+    QTest::newRow("Alt alone") << "Ad Au" << true;
+    QTest::newRow("Alt+G twice, the reader answering between") << "Ad Gd Au Gu Ad | Gd Gu Au" << false;
+}
+
+// Rule: the menu bar follows Alt as it was typed, though a screen reader hands
+// every key to the window a second time, late.
+void Form1Test::lateAltLeavesTheMenuBarAlone()
+{
+    QFETCH(QString, keys);
+    QFETCH(bool, menuBarSelected);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    Reader reader;
+    qApp->installEventFilter(&reader);
+    bool altHeld = false;
+    for (const QString& step : keys.split(QLatin1Char(' '))) {
+        if (step == QLatin1String("|")) {
+            reader.answer();
+            continue;
+        }
+        const bool alt = step[0] == QLatin1Char('A'), down = step[1] == QLatin1Char('d');
+        // The window system gives the modifiers held before the key.
+        const Qt::KeyboardModifiers held = altHeld ? Qt::AltModifier : Qt::NoModifier;
+        QTest::simulateEvent(w->windowHandle(), down, alt ? Qt::Key_Alt : Qt::Key_G, held,
+                             alt ? QString() : QStringLiteral("g"), false);
+        if (alt)
+            altHeld = down;
+    }
+    reader.answer();
+    QCOMPARE(w->menuBar()->activeAction() != nullptr, menuBarSelected);
 }
 
 QTEST_MAIN(Form1Test)
